@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Configures and builds one or both targets: build.sh [host|win32|all]
+set -eu
+here=$(cd "$(dirname "$0")/.." && pwd)
+jobs=$(nproc)
+# VELMO_BUILD_DIR lets two work trees or people build side by side.
+out=${VELMO_BUILD_DIR:-$here/build}
+build_host() {
+    cmake -S "$here" -B "$out/host" -G Ninja >/dev/null
+    cmake --build "$out/host" -j "$jobs"
+}
+build_win32() {
+    cmake -S "$here" -B "$out/win32" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" >/dev/null
+    cmake --build "$out/win32" -j "$jobs"
+}
+case "${1:-all}" in
+    host) build_host ;;
+    win32) build_win32 ;;
+    all) build_host; build_win32 ;;
+    *) echo "usage: build.sh [host|win32|all]" >&2; exit 2 ;;
+esac

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds both targets and runs every test: the host
+# unit tests under sanitizers, then the Windows tests under Wine on a private
+# virtual display with one wineserver kept alive for the whole run.
+set -eu
+here=$(cd "$(dirname "$0")/.." && pwd)
+out=${VELMO_BUILD_DIR:-$here/build}
+"$here/scripts/setup.sh"
+"$here/scripts/build.sh" all
+
+ctest --test-dir "$out/host" --output-on-failure -j "$(nproc)"
+
+source "$here/scripts/wine-session.sh"
+start_wine_session "$out"
+trap stop_wine_session EXIT
+ctest --test-dir "$out/win32" --output-on-failure

@@ -1,0 +1,31 @@
+#include "editview/model/text_buffer.h"
+
+namespace velmo {
+
+std::uint8_t* TextBuffer::Lock(BlockHeap& heap) {
+    if (base == nullptr) base = heap.Lock(handle);
+    return base;
+}
+
+void TextBuffer::Unlock(BlockHeap& heap) {
+    if (base == nullptr) return;
+    heap.Unlock(handle);
+    base = nullptr;
+}
+
+bool TextBuffer::Reserve(BlockHeap& heap, std::uint32_t count) {
+    if (count <= free) return true;
+    std::uint64_t extra = count <= 2 ? kGrowthStep : std::uint64_t{count} + kGrowthStep;
+    std::uint64_t size = std::uint64_t{heap.Size(handle)} + extra;
+    bool wasLocked = IsLocked();
+    Unlock(heap);
+    BlockHandle grown = heap.Reallocate(handle, size);
+    if (grown != 0) {
+        handle = grown;
+        free = static_cast<std::uint32_t>(size - length);
+    }
+    if (wasLocked) Lock(heap);
+    return grown != 0;
+}
+
+}  // namespace velmo

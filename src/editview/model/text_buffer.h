@@ -1,0 +1,27 @@
+#pragma once
+// The document's bytes: one movable block whose handle callers may borrow.
+#include <cstdint>
+
+#include "common/memory_blocks.h"
+
+namespace velmo {
+
+constexpr std::uint32_t kGrowthStep = 65536;
+
+struct TextBuffer {
+    BlockHandle handle = 0;
+    std::uint8_t* base = nullptr;  // set only while locked for one operation
+    std::uint32_t length = 0;      // bytes of text; no terminator is kept
+    std::uint32_t free = 0;        // bytes behind the text usable without growing
+
+    std::uint8_t* Lock(BlockHeap& heap);
+    void Unlock(BlockHeap& heap);
+    bool IsLocked() const { return base != nullptr; }
+
+    // Makes room for `count` more bytes: keeps the block when enough is free,
+    // else grows it by count + 64 KiB (64 KiB for single bytes and line
+    // breaks). False when the block cannot grow; nothing changes then.
+    bool Reserve(BlockHeap& heap, std::uint32_t count);
+};
+
+}  // namespace velmo

@@ -1,0 +1,160 @@
+#include "editview/model/text_store.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace velmo {
+namespace {
+
+class TextStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(store.Create()); }
+    void TearDown() override {
+        SystemHeap().FailAfter(0);
+        SystemHeap().FailAlways(false);
+        store.Destroy();
+    }
+    // A block holding `text`, as a caller would hand it over.
+    static BlockHandle BlockWith(const std::string& text, std::uint32_t extra = 0) {
+        BlockHandle block = SystemHeap().Allocate(text.size() + extra, true);
+        std::memcpy(SystemHeap().Lock(block), text.data(), text.size());
+        SystemHeap().Unlock(block);
+        return block;
+    }
+    std::string Text() {
+        std::string s(reinterpret_cast<char*>(store.Buffer().Lock(SystemHeap())), store.Length());
+        store.Buffer().Unlock(SystemHeap());
+        return s;
+    }
+    TextStore store{SystemHeap()};
+};
+
+TEST_F(TextStoreTest, FreshStoreIsOneEmptyLine) {
+    EXPECT_EQ(store.Length(), 0u);
+    EXPECT_EQ(store.LineCount(), 1u);
+    EXPECT_EQ(store.LineIndex(0), 0u);
+    EXPECT_EQ(store.LineIndex(1), kNoLine);
+    EXPECT_EQ(store.LineIndex(kNoLine), kNoLine);
+    EXPECT_EQ(store.Buffer().free, 65536u);
+}
+
+TEST_F(TextStoreTest, SetTextAdoptsBlockAndLeavesRoomBehind) {
+    BlockHandle old = store.Buffer().handle;
+    ASSERT_TRUE(store.SetText(BlockWith("ab\r\ncd\r\n"), 8));
+    SystemHeap().Free(old);  // the caller's part
+    EXPECT_EQ(Text(), "ab\r\ncd\r\n");
+    EXPECT_EQ(store.LineCount(), 3u);
+    EXPECT_EQ(store.LineIndex(2), 8u);
+    EXPECT_GE(store.Buffer().free, 65536u);
+    EXPECT_EQ(SystemHeap().Size(store.Buffer().handle) - store.Length(), store.Buffer().free);
+    EXPECT_FALSE(store.modified);
+}
+
+TEST_F(TextStoreTest, LengthBeyondTheBlockIsCut) {
+    BlockHandle old = store.Buffer().handle;
+    BlockHandle block = BlockWith("abc");
+    SystemHeap().FailAfter(1);  // not even the slack can be added
+    ASSERT_TRUE(store.SetText(block, 1000000));
+    SystemHeap().Free(old);
+    EXPECT_EQ(store.Length(), 3u);
+    EXPECT_EQ(store.Buffer().free, 0u);
+    EXPECT_EQ(Text(), "abc");
+}
+
+TEST_F(TextStoreTest, SetTextWithZeroLengthEmptiesButKeepsBlock) {
+    BlockHandle old = store.Buffer().handle;
+    BlockHandle block = BlockWith("xyz", 70000);
+    ASSERT_TRUE(store.SetText(block, 0));
+    SystemHeap().Free(old);
+    EXPECT_EQ(store.Buffer().handle, block);
+    EXPECT_EQ(store.Length(), 0u);
+    EXPECT_EQ(store.LineCount(), 1u);
+}
+
+TEST_F(TextStoreTest, TableFailureGivesEmptyDocumentAndFalse) {
+    BlockHandle old = store.Buffer().handle;
+    ASSERT_TRUE(store.SetText(BlockWith("keep\r\nme"), 8));
+    SystemHeap().Free(old);
+    BlockHandle block = BlockWith("a\r\nb\r\nc", 70000);  // slack enough: no growth
+    old = store.Buffer().handle;
+    SystemHeap().FailAfter(1, 2);  // the worst-case and the exact table
+    EXPECT_FALSE(store.SetText(block, 7));
+    SystemHeap().Free(old);
+    EXPECT_NE(store.Buffer().handle, block);  // replaced by a fresh empty block
+    EXPECT_EQ(store.Length(), 0u);
+    EXPECT_EQ(store.Buffer().free, 65536u);
+    EXPECT_EQ(store.LineCount(), 1u);
+    EXPECT_EQ(store.LineIndex(0), 0u);
+    EXPECT_EQ(store.Lines().Length(), 0u);
+}
+
+TEST_F(TextStoreTest, ResetEmptyKeepsOldBlocksWhenNoneCanBeHad) {
+    BlockHandle old = store.Buffer().handle;
+    ASSERT_TRUE(store.SetText(BlockWith("line\r\nline"), 10));
+    SystemHeap().Free(old);
+    BlockHandle text = store.Buffer().handle;
+    SystemHeap().FailAlways(true);
+    store.ResetEmpty();
+    SystemHeap().FailAlways(false);
+    EXPECT_EQ(store.Buffer().handle, text);
+    EXPECT_EQ(store.Length(), 0u);
+    EXPECT_EQ(store.LineCount(), 1u);
+    EXPECT_EQ(store.Lines().Length(), 0u);
+}
+
+TEST_F(TextStoreTest, SelectionForms) {
+    BlockHandle old = store.Buffer().handle;
+    ASSERT_TRUE(store.SetText(BlockWith("0123456789"), 10));
+    SystemHeap().Free(old);
+    store.SetSelection(7, 3);
+    EXPECT_EQ(store.Sel().start, 3u);
+    EXPECT_EQ(store.Sel().end, 7u);
+    EXPECT_EQ(store.Sel().caret, 7u);
+    EXPECT_EQ(store.Sel().anchor, 3u);
+    EXPECT_EQ(store.PackedSelection(), (7u << 16) | 3u);
+    store.SetSelection(static_cast<std::uint32_t>(-1), 0);
+    EXPECT_EQ(store.Sel().start, 7u);
+    EXPECT_EQ(store.Sel().end, 7u);
+    EXPECT_EQ(store.Sel().caret, 7u);
+    store.SetSelection(0, static_cast<std::uint32_t>(-1));
+    EXPECT_EQ(store.Sel().start, 0u);
+    EXPECT_EQ(store.Sel().end, 10u);
+    EXPECT_EQ(store.Sel().caret, 0u);
+    EXPECT_EQ(store.Sel().lastPaintedCaret, 10u);
+    store.SetSelection(0, 100);
+    EXPECT_EQ(store.Sel().end, 10u);
+    EXPECT_EQ(store.CaretColumn(), 10u);
+}
+
+TEST_F(TextStoreTest, CaretLineAndColumnFollowSelectionEnd) {
+    BlockHandle old = store.Buffer().handle;
+    ASSERT_TRUE(store.SetText(BlockWith("ab\r\ncde\r\nf"), 10));
+    SystemHeap().Free(old);
+    store.SetSelection(1, 6);
+    EXPECT_EQ(store.CaretLine(), 1u);
+    EXPECT_EQ(store.CaretColumn(), 2u);
+    store.SetSelection(10, 10);
+    EXPECT_EQ(store.CaretLine(), 2u);
+    EXPECT_EQ(store.CaretColumn(), 1u);
+    store.SetSelection(3, 3);  // between CR and LF still belongs to line 0
+    EXPECT_EQ(store.CaretLine(), 0u);
+    EXPECT_EQ(store.CaretColumn(), 3u);
+}
+
+TEST_F(TextStoreTest, PackedSelectionOverflow) {
+    std::string big(70000, 'x');
+    BlockHandle old = store.Buffer().handle;
+    ASSERT_TRUE(store.SetText(BlockWith(big), 70000));
+    SystemHeap().Free(old);
+    store.SetSelection(70000, 70000);
+    EXPECT_EQ(store.PackedSelection(), 0xFFFFFFFFu);
+    store.SetSelection(65535, 65535);
+    EXPECT_EQ(store.PackedSelection(), 0xFFFFFFFFu);
+    store.SetSelection(0, 65535);
+    EXPECT_EQ(store.PackedSelection(), 0xFFFF0000u);
+}
+
+}  // namespace
+}  // namespace velmo
