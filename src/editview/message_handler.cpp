@@ -6,6 +6,7 @@
 #include "editview/control_state.h"
 #include "editview/document_view.h"
 #include "editview/editview.h"
+#include "editview/file_io.h"
 #include "editview/view/simple_view.h"
 
 namespace velmo {
@@ -45,15 +46,22 @@ LRESULT AdoptStringBlock(HGLOBAL block) {
     return SetText(handle, length);
 }
 
-LRESULT NewDocument() {
-    SetText(0, 0);
-    return 1;
-}
-
-LRESULT FileIo(WPARAM mode) {
-    if (mode == 0) return NewDocument();
-    SetLastError(ERROR_NOT_SUPPORTED);
-    return 0;
+LRESULT FileIo(WPARAM mode, LPARAM path) {
+    EditControl& c = Control();
+    HCURSOR previous = SetCursor(c.waitCursor);
+    LRESULT result;
+    if (mode == 0) {
+        result = SetText(0, 0);
+    } else {
+        // No remains of a closed dialog stay on screen while the file is read or written.
+        RedrawWindow(c.parent, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        const char* name = reinterpret_cast<const char*>(path);
+        result = mode == 1 ? LoadDocumentFile(name) : SaveDocumentFile(name);
+    }
+    DWORD error = GetLastError();
+    SetCursor(previous);
+    SetLastError(error);
+    return result;
 }
 
 LRESULT MarkLine(std::uint32_t line) {
@@ -147,7 +155,7 @@ LRESULT PrivateMessage(UINT message, WPARAM wParam, LPARAM lParam, bool* handled
     EditControl& c = Control();
     TextStore& store = c.store;
     switch (message) {
-    case EVM_FILEIO: return FileIo(wParam);
+    case EVM_FILEIO: return FileIo(wParam, lParam);
     case EVM_SETTEXTCOLOR: return SetColour(kTextColour, true, wParam);
     case EVM_SETBKCOLOR: return SetColour(kBackgroundColour, true, wParam);
     case EVM_SETSELCOLOR: return SetColour(kSelectionColour, true, wParam);
