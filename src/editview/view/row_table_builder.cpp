@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editview/model/line_scan.h"
 #include "editview/model/text_buffer.h"
 
 namespace velmo {
@@ -10,14 +11,13 @@ namespace {
 
 constexpr std::uint64_t kEntryBytes = sizeof(RowEntry);
 
-// Rows the text can need at most, without reading it: every row but the last
-// of a logical line was cut by a wrap and holds at least the characters that
-// fill the wrap width less the widest two steps; every logical line but the
-// last takes at least 2 bytes.
-std::uint64_t RowBound(std::uint32_t length, const WrapRules& rules) {
+// Rows a text of `lines` logical lines can need at most: one row ends each
+// line, and every other row was cut by a wrap and holds at least the
+// characters that fill the wrap width less the widest two steps.
+std::uint64_t RowBound(std::uint32_t length, std::uint32_t lines, const WrapRules& rules) {
     std::uint64_t step = std::max(rules.widths->LargestAdvance(), 1u);
     std::uint64_t perWrappedRow = std::max<std::uint64_t>(rules.wrapWidth / step, 3) - 2;
-    std::uint64_t bound = length / 2 + 1 + length / perWrappedRow;
+    std::uint64_t bound = std::uint64_t{lines} + length / perWrappedRow;
     return std::min<std::uint64_t>(bound, std::uint64_t{length} + 1);
 }
 
@@ -87,7 +87,8 @@ std::uint64_t CountRows(const std::uint8_t* text, std::uint32_t length, const Wr
 bool BuildRowTable(BlockHeap& heap, const std::uint8_t* text, std::uint32_t length, const WrapRules& rules,
                    RowTable* table) {
     RowTable fresh;
-    if (!TryBuild(heap, text, length, rules, RowBound(length, rules), &fresh) &&
+    std::uint32_t lines = CountLineBreaks(text, length) + 1;
+    if (!TryBuild(heap, text, length, rules, RowBound(length, lines, rules), &fresh) &&
         !TryBuild(heap, text, length, rules, CountRows(text, length, rules), &fresh)) {
         return false;
     }
