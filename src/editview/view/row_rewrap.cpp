@@ -18,16 +18,15 @@ struct EditedText {
     }
 };
 
-// The old offsets whose logical lines an edit can change. Besides the lines
-// holding the removed bytes, a CR just before the edit may pair with an LF
-// the edit brings (or lose the LF it had), and an LF just behind it may pair
-// with a CR the edit brings (or lose its CR).
+// The old offsets whose logical lines an edit can change: those from the edit
+// start to the first byte behind the removed ones. A CR just before the edit
+// lies in the line of the edit start (a line start follows an LF), so a pair
+// it makes or loses stays inside; but an LF just behind the edit that loses
+// its CR joins the next line to this one, so that line is touched too.
 ByteSpan TouchedOffsets(const std::uint8_t* oldText, std::uint32_t oldLength, const TextEdit& edit) {
-    std::uint32_t first = edit.start;
-    if (first > 0 && oldText[first - 1] == '\r') --first;
     std::uint32_t last = edit.start + edit.removed;
     if (last < oldLength && oldText[last] == '\n') ++last;
-    return ByteSpan{first, last};
+    return ByteSpan{edit.start, last};
 }
 
 }  // namespace
