@@ -33,6 +33,7 @@ ByteSpan TouchedOffsets(const std::uint8_t* oldText, std::uint32_t oldLength, co
 
 bool PrepareRewrap(BlockHeap& heap, RowTable* table, const std::uint8_t* oldText, std::uint32_t oldLength,
                    const TextEdit& edit, const WrapRules& rules, RewrapPlan* plan) {
+    if (edit.start > oldLength || edit.removed > oldLength - edit.start) return false;
     ByteSpan touched = TouchedOffsets(oldText, oldLength, edit);
     RewrapPlan p;
     p.firstLine = table->LineFromOffset(touched.start);

@@ -37,7 +37,7 @@ struct RewrapPlan {
 
 // On the old text: plans the rows the edit needs and makes room for them.
 // False (table and plan unchanged) when the table cannot grow; the edit must
-// then be refused (EN_ERRSPACE).
+// then be refused (EN_ERRSPACE). An edit reaching past the text is refused too.
 bool PrepareRewrap(BlockHeap& heap, RowTable* table, const std::uint8_t* oldText, std::uint32_t oldLength,
                    const TextEdit& edit, const WrapRules& rules, RewrapPlan* plan);
 

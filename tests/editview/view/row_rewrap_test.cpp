@@ -92,6 +92,15 @@ TEST_F(RowRewrapTest, EditsThatMakeOrBreakPairsAtTheirEdges) {
     EXPECT_EQ(TableEntries(table), (std::vector<RowEntry>{{0, 0}, {0, 1}}));
 }
 
+TEST_F(RowRewrapTest, EditsReachingPastTheTextAreRefused) {
+    text = "abc";
+    Build(30);
+    RewrapPlan plan;
+    EXPECT_FALSE(PrepareRewrap(SystemHeap(), &table, Bytes(text), 3, TextEdit{4, 0, nullptr, 0}, rules, &plan));
+    EXPECT_FALSE(PrepareRewrap(SystemHeap(), &table, Bytes(text), 3, TextEdit{2, 2, nullptr, 0}, rules, &plan));
+    EXPECT_TRUE(PrepareRewrap(SystemHeap(), &table, Bytes(text), 3, TextEdit{3, 0, nullptr, 0}, rules, &plan));
+}
+
 TEST_F(RowRewrapTest, LongPastedLineGrowsTheTableOrIsRefused) {
     text = "abc\r\ndef";
     Build(10);  // one character per row
