@@ -44,6 +44,7 @@ bool PrepareRewrap(BlockHeap& heap, RowTable* table, const std::uint8_t* oldText
     p.regionStart = table->Start(p.firstRow);
     p.regionEndsText = p.endRow == table->count;
     std::int64_t end = std::int64_t{table->Start(p.endRow)} + edit.insertedLength - edit.removed;
+    if (end > 0xFFFFFFFFll) return false;  // offsets are 32-bit
     p.newRegionEnd = static_cast<std::uint32_t>(end);
     std::uint64_t rows = 0;
     p.newLines = BreakRows(EditedText{oldText, edit}, p.regionStart, p.newRegionEnd, p.regionEndsText, p.firstLine,
