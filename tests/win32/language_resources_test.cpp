@@ -270,3 +270,24 @@ TEST(LanguageTextsTest, CentralEuropeanLettersSurviveTheResourceCompiler) {
 
 }  // namespace
 }  // namespace velmo
+
+namespace velmo {
+namespace {
+
+// Both guides are in the distribution's Help folder as compiled help files.
+TEST(HelpFilesTest, BothGuidesAreCompiledHelpFiles) {
+    for (const char* name : {"English.chm", "Slovak.chm"}) {
+        std::string path = test::DistFolder() + "Help\\" + name;
+        HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+        char magic[4] = {};
+        DWORD read = 0;
+        ReadFile(file, magic, sizeof magic, &read, nullptr);
+        EXPECT_GT(GetFileSize(file, nullptr), 10000u) << name;
+        CloseHandle(file);
+        EXPECT_EQ(std::string(magic, read), "ITSF") << name;
+    }
+}
+
+}  // namespace
+}  // namespace velmo
