@@ -109,14 +109,29 @@ TEST_F(LanguageMenuTest, RebuildListsEveryLibraryOnceAndChecksTheCurrentOne) {
     }
 }
 
-TEST_F(LanguageMenuTest, ListedInTheUsualOrderTheIdentifiersMatchTheSavedOnes) {
+TEST_F(LanguageMenuTest, NoMemoryForTheListLeavesTheSubmenuEmptyUntilTheNextOpening) {
     RebuildLanguageMenu(folder_.path());
-    std::map<std::string, UINT> items = Items();
-    // Folder listings under Windows are sorted by name.
-    if (items["Czech"] == 10000 && items["Deutsch"] == 10001) {
-        EXPECT_EQ(items["English"], 10002u);
-        EXPECT_EQ(items["Slovak"], 10003u);
-    }
+    SystemHeap().FailAfter(1);
+    RebuildLanguageMenu(folder_.path());
+    SystemHeap().FailAfter(0);
+    EXPECT_EQ(GetMenuItemCount(LanguageMenu()), 0);
+    EXPECT_EQ(Language().list.Count(), 0u);
+    EXPECT_FALSE(Switch(10000));
+    RebuildLanguageMenu(folder_.path());
+    EXPECT_EQ(GetMenuItemCount(LanguageMenu()), 4);
+}
+
+// A library without a main menu still becomes the current language, but the
+// window keeps the menu it has.
+TEST_F(LanguageMenuTest, LibraryWithoutAMenuKeepsTheOldMenu) {
+    folder_.Add(FixtureFolder() + "menuless.dll", "Bare.dll");
+    RebuildLanguageMenu(folder_.path());
+    HMENU menu = GetMenu(window_);
+    ASSERT_TRUE(Switch(Items()["Bare"]));
+    EXPECT_STREQ(Language().fileName, "Bare.dll");
+    EXPECT_EQ(GetMenu(window_), menu);
+    EXPECT_EQ(GetMenuItemCount(GetSubMenu(GetSubMenu(menu, 5), 0)), 5);  // the Language submenu is still there
+    EXPECT_EQ(calls, (std::vector<std::string>{"write 10001", "status"}));
 }
 
 // The fourth library is loaded itself, not the file the saved-identifier
