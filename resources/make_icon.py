@@ -36,12 +36,13 @@ def inside_polygon(x, y, points):
     return result
 
 
-def sheet_layers(border, text_rows):
+def sheet_layers(box, fold_size, border, text_rows):
     """The paper: border, white inside, folded corner and lines of text."""
-    outline = [(5, 1.5), (20, 1.5), (27, 8.5), (27, 30.5), (5, 30.5)]
-    fold_x, fold_y = 20 - border * 0.4, 8.5 + border * 0.4
-    inner = [(5 + border, 1.5 + border), (fold_x, 1.5 + border), (27 - border, fold_y),
-             (27 - border, 30.5 - border), (5 + border, 30.5 - border)]
+    left, top, right, bottom = box
+    outline = [(left, top), (right - fold_size, top), (right, top + fold_size), (right, bottom), (left, bottom)]
+    fold_x, fold_y = right - fold_size - border * 0.4, top + fold_size + border * 0.4
+    inner = [(left + border, top + border), (fold_x, top + border), (right - border, fold_y),
+             (right - border, bottom - border), (left + border, bottom - border)]
     fold = [inner[1], (fold_x, fold_y), inner[2]]
     shadow = [(p[0] + 1, p[1] + 1) for p in outline]
     layers = [
@@ -97,13 +98,13 @@ def pencil_layers(half_width):
 
 def drawing(size):
     if size <= 16:  # fewer, bolder strokes on whole pixels at the small size
-        rows = [(6, 8, 9, 17, TITLE), (10, 12, 9, 23, TEXT),
-                (14, 16, 9, 19, TEXT), (18, 20, 9, 15, TEXT)]
-        return sheet_layers(2.0, rows) + pencil_layers(3.2)
+        rows = [(6, 8, 8, 18, TITLE), (10, 12, 8, 24, TEXT),
+                (14, 16, 8, 20, TEXT), (18, 20, 8, 14, TEXT)]
+        return sheet_layers((4, 2, 28, 30), 8, 2.0, rows) + pencil_layers(3.2)
     rows = [(6, 7.5, 8.5, 17, TITLE), (10.5, 12, 8.5, 23.5, TEXT),
             (14.5, 16, 8.5, 21, TEXT), (18.5, 20, 8.5, 23.5, TEXT),
             (22.5, 24, 8.5, 16, TEXT)]
-    return sheet_layers(1.5, rows) + pencil_layers(2.6)
+    return sheet_layers((5, 1.5, 27, 30.5), 7, 1.5, rows) + pencil_layers(2.6)
 
 
 def over(dst, src, coverage):
