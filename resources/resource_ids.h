@@ -1,0 +1,137 @@
+/* Identifiers shared by the language libraries and the program. Every
+   language library carries the same numbers; only its texts differ. Plain
+   #defines so that both windres and the C++ compiler can read this file. */
+#ifndef VELMO_RESOURCE_IDS_H
+#define VELMO_RESOURCE_IDS_H
+
+/* Resources of a language library */
+#define IDR_MAINMENU 128
+#define IDR_ACCELERATORS 128
+#define IDI_MAINICON 4001
+#define IDD_ABOUT 1001
+#define IDD_GOTOLINE 2001
+#define IDD_LINESPACING 4001
+#define IDD_MARGINS 5001
+
+/* Dialog controls. Command 2 (IDCANCEL) closes every dialog. */
+#define IDC_DIALOG_CLOSE 2
+#define IDC_ABOUT_ICON 1002
+#define IDC_ABOUT_TITLE 1003
+#define IDC_ABOUT_TEXT 1004
+#define IDC_GOTO_LABEL 2002
+#define IDC_GOTO_LINE 2003
+#define IDC_GOTO_OK 2004
+#define IDC_SPACING_ABOVE_LABEL 4002
+#define IDC_SPACING_ABOVE 4003
+#define IDC_SPACING_ABOVE_UPDOWN 4004
+#define IDC_SPACING_BELOW_LABEL 4005
+#define IDC_SPACING_BELOW 4006
+#define IDC_SPACING_BELOW_UPDOWN 4007
+#define IDC_SPACING_OK 4008
+#define IDC_MARGIN_LEFT_LABEL 5002
+#define IDC_MARGIN_LEFT 5003
+#define IDC_MARGIN_LEFT_UPDOWN 5004
+#define IDC_MARGIN_RIGHT_LABEL 5005
+#define IDC_MARGIN_RIGHT 5006
+#define IDC_MARGIN_RIGHT_UPDOWN 5007
+#define IDC_MARGIN_OK 5008
+
+/* String table */
+#define IDS_PATH_TOO_LONG 1
+#define IDS_TRAY_RESTORE 2
+#define IDS_TRAY_LEAVE 3
+#define IDS_FILE_FILTER 4
+#define IDS_SAVE_CHANGES 5
+#define IDS_FILE_ERROR 6
+#define IDS_FILE_NOT_FOUND 7
+#define IDS_UNTITLED 8
+#define IDS_ERROR_CAPTION 9
+#define IDS_BAD_LINE_NUMBER 10
+#define IDS_NOT_FOUND 11
+#define IDS_STATUS_POSITION 12
+#define IDS_REPLACED_COUNT 13
+#define IDS_STATUS_LINES 14
+#define IDS_STATUS_CHARACTER 15
+#define IDS_LANGUAGE_MENU 19
+#define IDS_NOTICE_CAPTION 20
+#define IDS_NO_MEMORY 21
+#define IDS_FILE_TOO_LARGE 22
+#define IDS_NO_EDIT_CONTROL 24
+#define IDS_TEXT_FULL 25
+#define IDS_WRONG_VERSION 26
+#define IDS_LOAD_ERROR 27
+#define IDS_CLIPBOARD_ERROR 28
+#define IDS_UNDO_FULL 29
+#define IDS_REDO_FULL 30
+
+/* Commands of the main menu, the accelerators and the notification-area menu */
+#define IDM_FIND 1
+#define IDM_FIND_NEXT 2
+#define IDM_REPLACE 3
+#define IDM_GOTO_LINE 4
+#define IDM_SELECT_ALL 5
+#define IDM_SELECT_LINE 6
+#define IDM_DELETE_LINE 7
+#define IDM_FIND_PREVIOUS 8
+#define IDM_SHOW_CARET 9
+#define IDM_EMPTY_CLIPBOARD 100
+#define IDM_UNDO 101
+#define IDM_PASTE 102
+#define IDM_REDO 103
+#define IDM_CUT 200
+#define IDM_COPY 201
+#define IDM_DELETE 202
+#define IDM_LOWER_CASE 203
+#define IDM_UPPER_CASE 204
+#define IDM_INVERT_CASE 205
+#define IDM_REVERSE 206
+#define IDM_NEW 300
+#define IDM_OPEN 301
+#define IDM_SAVE 302
+#define IDM_SAVE_AS 303
+#define IDM_PAGE_SETUP 304
+#define IDM_PRINT 305
+#define IDM_EXIT 306
+#define IDM_NEW_WINDOW 307
+#define IDM_SAVE_CLOSE 308
+#define IDM_PLAYBACK 309
+#define IDM_HIDE_TO_TRAY 310
+#define IDM_RECENT_FIRST 311
+#define IDM_RECENT_LAST 320
+#define IDM_TIME_DATE 400
+#define IDM_WORD_WRAP 401
+#define IDM_FONT 402
+#define IDM_STATUS_BAR 403
+#define IDM_FULL_SCREEN 404
+#define IDM_LINE_NUMBERS 405
+#define IDM_CONTROL_CHARS 406
+#define IDM_STAY_ON_TOP 500
+#define IDM_CLEAR_RECENT 501
+#define IDM_CENTER_AFTER_FIND 502
+#define IDM_COLOR_TEXT 503
+#define IDM_COLOR_BACKGROUND 504
+#define IDM_COLOR_SELECTION 505
+#define IDM_COLOR_TEXT_INACTIVE 506
+#define IDM_COLOR_BACKGROUND_INACTIVE 507
+#define IDM_COLOR_SELECTION_INACTIVE 508
+#define IDM_COLOR_LINE_NUMBERS 509
+#define IDM_COLOR_LINE_NUMBERS_BACKGROUND 510
+#define IDM_COLOR_LINE_NUMBERS_INACTIVE 511
+#define IDM_COLOR_LINE_NUMBERS_BACKGROUND_INACTIVE 512
+#define IDM_LINE_SPACING 513
+#define IDM_MARGINS 514
+#define IDM_ABOUT 600
+#define IDM_HELP 601
+#define IDM_TRAY_RESTORE 700
+#define IDM_TRAY_LEAVE 701
+#define IDM_TAG_PARAGRAPH 800
+#define IDM_TAG_BOLD 801
+#define IDM_TAG_ITALIC 802
+#define IDM_REMOVE_TAGS 803
+#define IDM_LANGUAGE_FIRST 10000
+#define IDM_LANGUAGE_LAST 19999
+
+/* The version value a language library must carry */
+#define VELMO_LIBRARY_VERSION "1.0.2.8"
+
+#endif
