@@ -5,7 +5,9 @@
 namespace velmo {
 
 bool ShowColourDialog(HWND owner, COLORREF initial, COLORREF* chosen) {
-    static COLORREF customColours[16];
+    static COLORREF customColours[16] = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
+                                         0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
+                                         0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF};  // empty slots show white
     CHOOSECOLORA dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
