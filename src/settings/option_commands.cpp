@@ -152,6 +152,7 @@ bool ChooseOptionColour(const OptionContext& c, unsigned command) {
 }
 
 bool ChooseEditingFont(const OptionContext& c) {
+    if (c.font == nullptr) return false;
     LOGFONTA chosen;
     FillLogFont(c.font->record, &chosen);
     if (!c.pickFont(c.mainWindow, &chosen)) return false;

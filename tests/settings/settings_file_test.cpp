@@ -8,6 +8,7 @@
 #include <string>
 
 #include "memory_profile.h"
+#include "settings_compare.h"
 #include "settings/option_settings.h"
 
 namespace velmo {
@@ -21,15 +22,6 @@ Settings Loaded(MemoryProfile& file) {
     std::memset(&s, 0x5A, sizeof s);  // nothing may survive from before
     LoadSettings(s, file, kScreenWidth, kScreenHeight);
     return s;
-}
-
-void ExpectSameSettings(const Settings& a, const Settings& b) {
-    for (const IntKey& key : kIntKeys) EXPECT_EQ(a.*key.member, b.*key.member) << key.name;
-    EXPECT_STREQ(a.fontName, b.fontName);
-    EXPECT_STREQ(a.findString, b.findString);
-    EXPECT_STREQ(a.replaceString, b.replaceString);
-    ASSERT_EQ(a.mruCount, b.mruCount);
-    for (int i = 0; i < a.mruCount; ++i) EXPECT_STREQ(RecentEntry(a, i), RecentEntry(b, i)) << i;
 }
 
 TEST(LoadSettingsTest, EmptyFileGivesEveryDefault) {

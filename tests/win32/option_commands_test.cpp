@@ -10,6 +10,7 @@
 #include "../settings/memory_profile.h"
 #include "editview/editview_messages.h"
 #include "settings/logical_font.h"
+#include "settings/window_placement.h"
 
 namespace velmo {
 namespace {
@@ -168,6 +169,8 @@ TEST_F(OptionCommandsTest, ColourCancelledChangesNothing) {
     EXPECT_TRUE(sentToView.empty());
     EXPECT_TRUE(file.writes.empty());
     EXPECT_FALSE(ChooseOptionColour(context, 402));  // not a colour command
+    context.font = nullptr;
+    EXPECT_FALSE(ChooseEditingFont(context));
 }
 
 TEST_F(OptionCommandsTest, FontConfirmedReplacesTheFontAndWritesItsKeys) {
@@ -258,6 +261,17 @@ TEST_F(OptionCommandsTest, FullScreenSwitchesStyleAndWritesNothing) {
     EXPECT_EQ(r.left, 100);
     EXPECT_EQ(r.right - r.left, 600);
     EXPECT_TRUE(file.writes.empty());
+}
+
+TEST_F(OptionCommandsTest, NormalPlacementSurvivesMaximising) {
+    ShowWindow(mainWindow, SW_SHOWMAXIMIZED);
+    NormalPlacement p{};
+    ASSERT_TRUE(WindowNormalPlacement(mainWindow, &p));
+    EXPECT_EQ(p.left, 100);
+    EXPECT_EQ(p.top, 80);
+    EXPECT_EQ(p.width, 600);
+    EXPECT_EQ(p.height, 400);
+    EXPECT_FALSE(WindowNormalPlacement(nullptr, &p));
 }
 
 TEST_F(OptionCommandsTest, StayOnTopKeepsTheRectangle) {

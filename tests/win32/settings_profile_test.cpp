@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "../settings/settings_compare.h"
 #include "settings/private_profile.h"
 #include "settings/settings_file.h"
 #include "temp_folder.h"
@@ -40,15 +41,6 @@ struct SettingsFile {
         out << bytes;
     }
 };
-
-void ExpectSameSettings(const Settings& a, const Settings& b) {
-    for (const IntKey& key : kIntKeys) EXPECT_EQ(a.*key.member, b.*key.member) << key.name;
-    EXPECT_STREQ(a.fontName, b.fontName);
-    EXPECT_STREQ(a.findString, b.findString);
-    EXPECT_STREQ(a.replaceString, b.replaceString);
-    ASSERT_EQ(a.mruCount, b.mruCount);
-    for (int i = 0; i < a.mruCount; ++i) EXPECT_STREQ(RecentEntry(a, i), RecentEntry(b, i)) << i;
-}
 
 // Every value away from its default, texts the profile functions would
 // change if written plainly, paths of the longest length accepted.
