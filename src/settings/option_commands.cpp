@@ -23,16 +23,16 @@ constexpr ViewOption kViewToggles[] = {
 
 // In command order, which is also the order of their messages.
 constexpr ViewOption kColours[] = {
-    {503, &Settings::txtColor, EVM_SETTEXTCOLOR},
-    {504, &Settings::bkgColor, EVM_SETBKCOLOR},
-    {505, &Settings::selColor, EVM_SETSELCOLOR},
-    {506, &Settings::txtInactiveColor, EVM_SETTEXTINACTIVECOLOR},
-    {507, &Settings::bkgInactiveColor, EVM_SETBKINACTIVECOLOR},
-    {508, &Settings::selInactiveColor, EVM_SETSELINACTIVECOLOR},
-    {509, &Settings::lineNumbersColor, EVM_SETLINENUMBERSCOLOR},
-    {510, &Settings::bkgLineNumbersColor, EVM_SETBKLINENUMBERSCOLOR},
-    {511, &Settings::lineNumbersInactiveColor, EVM_SETLINENUMBERSINACTIVECOLOR},
-    {512, &Settings::bkgLineNumbersInactiveColor, EVM_SETBKLINENUMBERSINACTIVECOLOR},
+    {kCmdFirstColour + 0, &Settings::txtColor, EVM_SETTEXTCOLOR},
+    {kCmdFirstColour + 1, &Settings::bkgColor, EVM_SETBKCOLOR},
+    {kCmdFirstColour + 2, &Settings::selColor, EVM_SETSELCOLOR},
+    {kCmdFirstColour + 3, &Settings::txtInactiveColor, EVM_SETTEXTINACTIVECOLOR},
+    {kCmdFirstColour + 4, &Settings::bkgInactiveColor, EVM_SETBKINACTIVECOLOR},
+    {kCmdFirstColour + 5, &Settings::selInactiveColor, EVM_SETSELINACTIVECOLOR},
+    {kCmdFirstColour + 6, &Settings::lineNumbersColor, EVM_SETLINENUMBERSCOLOR},
+    {kCmdFirstColour + 7, &Settings::bkgLineNumbersColor, EVM_SETBKLINENUMBERSCOLOR},
+    {kCmdFirstColour + 8, &Settings::lineNumbersInactiveColor, EVM_SETLINENUMBERSINACTIVECOLOR},
+    {kCmdFirstColour + 9, &Settings::bkgLineNumbersInactiveColor, EVM_SETBKLINENUMBERSINACTIVECOLOR},
 };
 
 template <std::size_t N>
