@@ -8,7 +8,6 @@
 
 namespace velmo {
 
-constexpr char kSettingsFileName[] = "Velmo.ini";
 constexpr char kSettingsSection[] = "Velmo 2";
 
 constexpr std::size_t kFaceNameSize = 32;   // 31 characters + terminator

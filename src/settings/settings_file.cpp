@@ -68,12 +68,6 @@ void WriteKeyRange(ProfileAccess& profile, const Settings& settings, IntSetting 
 
 }  // namespace
 
-bool SettingsPathInFolder(char* dst, std::size_t dstSize, const char* folder) {
-    if (BoundedCopy(dst, dstSize, folder) && BoundedAppend(dst, dstSize, kSettingsFileName)) return true;
-    if (dstSize > 0) dst[0] = '\0';
-    return false;
-}
-
 void LoadSettings(Settings& settings, ProfileAccess& profile, std::int32_t screenWidth,
                   std::int32_t screenHeight) {
     settings = DefaultSettings();
@@ -113,9 +107,9 @@ void WriteRecentFiles(ProfileAccess& profile, const Settings& settings) {
     }
 }
 
-void SaveExitSettings(ProfileAccess& profile, Settings& settings, const NormalPlacement& placement) {
-    settings.x = placement.left;
-    settings.y = placement.top;
+void SaveExitSettings(ProfileAccess& profile, Settings& settings, const Placement& placement) {
+    settings.x = placement.x;
+    settings.y = placement.y;
     settings.width = placement.width;
     settings.height = placement.height;
     for (const IntKey& key : kIntKeys) {

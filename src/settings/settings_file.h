@@ -1,16 +1,12 @@
 #pragma once
 // Reading the settings file at start and writing it back, key by key.
-#include <cstddef>
 #include <cstdint>
 
+#include "app/placement_rules.h"
 #include "settings/profile_access.h"
 #include "settings/settings.h"
 
 namespace velmo {
-
-// The settings file's path: `folder` (ending in a backslash, or empty) +
-// "Velmo.ini". False, with an empty `dst`, when it would not fit.
-bool SettingsPathInFolder(char* dst, std::size_t dstSize, const char* folder);
 
 // Fills `settings` from the file and validates it against the screen. A key
 // that is missing, holds -1 (or 4294967295), is not a 32-bit number, or is
@@ -37,17 +33,10 @@ void WriteFontSettings(ProfileAccess& profile, const Settings& settings);
 // higher numbers stay in the file unread.
 void WriteRecentFiles(ProfileAccess& profile, const Settings& settings);
 
-// The window's last normal rectangle: outer left, top, width and height.
-struct NormalPlacement {
-    std::int32_t left;
-    std::int32_t top;
-    std::int32_t width;
-    std::int32_t height;
-};
-
-// At program end: takes the placement into x, y, Width and Height, then
+// At program end: takes the window's last normal placement (outer left,
+// top, width and height) into x, y, Width and Height, then
 // writes "x", "y", "Width", "Height", "MruCount", "Maximized", "FullScr",
 // "FindString" and "ReplaceString".
-void SaveExitSettings(ProfileAccess& profile, Settings& settings, const NormalPlacement& placement);
+void SaveExitSettings(ProfileAccess& profile, Settings& settings, const Placement& placement);
 
 }  // namespace velmo

@@ -2,12 +2,12 @@
 
 namespace velmo {
 
-bool WindowNormalPlacement(HWND window, NormalPlacement* placement) {
+bool WindowNormalPlacement(HWND window, Placement* placement) {
     WINDOWPLACEMENT wp{};
     wp.length = sizeof wp;
     if (!GetWindowPlacement(window, &wp)) return false;
     const RECT& r = wp.rcNormalPosition;
-    *placement = NormalPlacement{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    *placement = Placement{r.left, r.top, r.right - r.left, r.bottom - r.top};
     return true;
 }
 

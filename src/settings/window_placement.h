@@ -3,13 +3,13 @@
 // placement is shared between running copies.
 #include <windows.h>
 
-#include "settings/settings_file.h"
+#include "app/placement_rules.h"
 
 namespace velmo {
 
 // The rectangle the window has when neither maximised nor minimised (in
 // work-area coordinates, which equal screen coordinates unless a task bar
 // sits at the left or top). False when the window gives no placement.
-bool WindowNormalPlacement(HWND window, NormalPlacement* placement);
+bool WindowNormalPlacement(HWND window, Placement* placement);
 
 }  // namespace velmo

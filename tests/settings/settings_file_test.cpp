@@ -145,7 +145,7 @@ TEST(SettingsWriteTest, ExitKeysInOrderWithTheSharedPlacement) {
     std::strcpy(s.findString, "line one");
     std::strcpy(s.findString + 8, "\r\nline two");
     std::strcpy(s.replaceString, "  spaced  ");
-    SaveExitSettings(file, s, NormalPlacement{-8, 30, 1000, 700});
+    SaveExitSettings(file, s, Placement{-8, 30, 1000, 700});
     std::vector<std::string> expected = {"x",        "y",         "Width",   "Height",     "MruCount",
                                          "Maximized", "FullScr", "FindString", "ReplaceString"};
     EXPECT_EQ(file.writes, expected);
@@ -207,19 +207,6 @@ TEST(OptionSettingsTest, ImmediateWrites) {
     EXPECT_EQ(s.paddingAbove, 250);
     EXPECT_EQ(s.leftMargin, 1000);
     EXPECT_EQ(file.writes.size(), 4u);  // storing a dialog value writes nothing yet
-}
-
-TEST(SettingsPathTest, FolderPlusFileNameBounded) {
-    char path[kMaxPath];
-    EXPECT_TRUE(SettingsPathInFolder(path, sizeof path, "C:\\Programs\\Velmo\\"));
-    EXPECT_STREQ(path, "C:\\Programs\\Velmo\\Velmo.ini");
-    EXPECT_TRUE(SettingsPathInFolder(path, sizeof path, ""));
-    EXPECT_STREQ(path, "Velmo.ini");
-    std::string folder(250, 'd');
-    EXPECT_TRUE(SettingsPathInFolder(path, sizeof path, folder.c_str()));  // 259 bytes
-    folder += 'd';
-    EXPECT_FALSE(SettingsPathInFolder(path, sizeof path, folder.c_str()));
-    EXPECT_STREQ(path, "");
 }
 
 }  // namespace

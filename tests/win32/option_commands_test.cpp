@@ -265,10 +265,10 @@ TEST_F(OptionCommandsTest, FullScreenSwitchesStyleAndWritesNothing) {
 
 TEST_F(OptionCommandsTest, NormalPlacementSurvivesMaximising) {
     ShowWindow(mainWindow, SW_SHOWMAXIMIZED);
-    NormalPlacement p{};
+    Placement p;
     ASSERT_TRUE(WindowNormalPlacement(mainWindow, &p));
-    EXPECT_EQ(p.left, 100);
-    EXPECT_EQ(p.top, 80);
+    EXPECT_EQ(p.x, 100);
+    EXPECT_EQ(p.y, 80);
     EXPECT_EQ(p.width, 600);
     EXPECT_EQ(p.height, 400);
     EXPECT_FALSE(WindowNormalPlacement(nullptr, &p));

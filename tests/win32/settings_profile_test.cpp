@@ -71,7 +71,7 @@ TEST(PrivateProfileTest, EverythingWrittenReadsBackEqual) {
     for (const IntKey& key : kIntKeys) ASSERT_TRUE(WriteSetting(file.profile, written, key.member)) << key.name;
     WriteFontSettings(file.profile, written);
     WriteRecentFiles(file.profile, written);
-    SaveExitSettings(file.profile, written, NormalPlacement{written.x, written.y, written.width, written.height});
+    SaveExitSettings(file.profile, written, Placement{written.x, written.y, written.width, written.height});
     ExpectSameSettings(file.Load(), written);
 }
 
