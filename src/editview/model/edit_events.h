@@ -34,9 +34,10 @@ public:
     // undo history cannot take a typed key's record (the edit is made and
     // both histories are emptied).
     virtual void OutOfTableSpace() = 0;
-    // EVN_UNDOFULL: the undo history cannot take a replacement's record.
-    // False (the parent answered IDNO) cancels the edit; true makes it
-    // without a record and empties both histories.
+    // EVN_UNDOFULL: the undo history cannot take a replacement's record (or
+    // a redo's). False (the parent answered IDNO) cancels the edit; true
+    // makes it without a record and empties both histories (for a redo: the
+    // undo history).
     virtual bool AllowWithoutUndo() = 0;
     // EVN_REDOFULL: the redo history cannot take an undo's record. False
     // cancels the undo; true undoes without a record and empties the redo
