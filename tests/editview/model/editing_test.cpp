@@ -418,6 +418,15 @@ TEST_F(EditingTest, UndoWhoseRedoRecordCannotBeKept) {
     ExpectDocument("a");
 }
 
+TEST(EditHistories, CreationIsAllOrNothing) {
+    for (unsigned failing = 1; failing <= 6; ++failing) {
+        TextStore store(SystemHeap());
+        SystemHeap().FailAfter(failing);
+        EXPECT_FALSE(store.Create()) << failing;  // the leak checker sees the rest
+        SystemHeap().FailAfter(0);
+    }
+}
+
 TEST(WordChars, Classification) {
     std::string words;
     for (int byte = 0; byte < 256; ++byte) {
