@@ -1,0 +1,10 @@
+#include "editview/control_state.h"
+
+namespace velmo {
+
+EditControl& Control() {
+    static EditControl control;
+    return control;
+}
+
+}  // namespace velmo

@@ -1,0 +1,169 @@
+// The control's window class, creation, destruction and the window procedure,
+// which handles window-level messages and hands the rest to the dispatcher.
+#include "editview/editview.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+#include "editview/control_state.h"
+#include "editview/document_view.h"
+#include "editview/model/fault_guard.h"
+#include "editview/notifications.h"
+#include "editview/view/simple_view.h"
+
+namespace velmo {
+
+namespace {
+
+constexpr UINT kDragTimer = 1;
+constexpr std::uint32_t kMarkerTableBytes = 500;
+constexpr std::uint32_t kWidthTableBytes = 3072;
+constexpr std::uint32_t kLayoutWorkBytes = 65536;
+
+void ReadSystemSettings() {
+    EditControl& c = Control();
+    UINT lines = 3;
+    SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    c.view.wheelStep = lines == 0 ? 0 : 120 / static_cast<int>(std::min<UINT>(lines, 120));
+    DWORD width = 1;
+    if (!SystemParametersInfoA(SPI_GETCARETWIDTH, 0, &width, 0) || width == 0) width = 1;
+    c.view.caretWidth = static_cast<int>(width);
+}
+
+void ReleaseResources() {
+    EditControl& c = Control();
+    BlockHeap& heap = c.store.Heap();
+    c.store.Destroy();
+    for (BlockHandle* block : {&c.markers, &c.widths, &c.layoutWork}) {
+        heap.Free(*block);
+        *block = 0;
+    }
+    c.colours.Destroy();
+}
+
+// All or nothing: on failure everything made so far is released.
+bool Create(HWND window) {
+    EditControl& c = Control();
+    c.window = window;
+    c.busy = false;
+    c.focused = false;
+    c.view = ViewGeometry{};
+    c.options = ViewOptions{};
+    c.scroll = SCROLLINFO{};
+    c.scroll.cbSize = sizeof(SCROLLINFO);
+    BlockHeap& heap = c.store.Heap();
+    c.markers = heap.Allocate(kMarkerTableBytes, false);
+    c.widths = heap.Allocate(kWidthTableBytes, false);
+    c.layoutWork = heap.Allocate(kLayoutWorkBytes, false);
+    c.markerCount = 0;
+    c.markerCapacity = kMarkerTableBytes / sizeof(std::uint32_t);
+    bool ok = c.markers != 0 && c.widths != 0 && c.layoutWork != 0 && c.store.Create();
+    if (ok) {
+        MeasureFont();
+        ReadSystemSettings();
+        c.arrowCursor = LoadCursorA(nullptr, IDC_ARROW);
+        c.beamCursor = LoadCursorA(nullptr, IDC_IBEAM);
+        c.waitCursor = LoadCursorA(nullptr, IDC_WAIT);
+        ok = c.colours.Create() && c.arrowCursor && c.beamCursor && c.waitCursor;
+    }
+    if (!ok) ReleaseResources();
+    return ok;
+}
+
+void Paint(HWND window) {
+    EditControl& c = Control();
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    auto paint = [dc] { PaintView(dc); };
+    if (RunGuarded(paint)) {
+        c.store.Buffer().Unlock(c.store.Heap());
+        EndPaint(window, &ps);
+        ReportFault("Error 1");
+        return;
+    }
+    EndPaint(window, &ps);
+}
+
+void SwitchFocus(bool focused) {
+    EditControl& c = Control();
+    c.focused = focused;
+    if (focused) {
+        CreateViewCaret();
+    } else {
+        DestroyCaret();
+    }
+    InvalidateRect(c.window, nullptr, FALSE);
+}
+
+void Resize(LPARAM size) {
+    EditControl& c = Control();
+    c.view.clientWidth = LOWORD(size);
+    c.view.clientHeight = HIWORD(size);
+    UpdateScrollBars();
+    InvalidateRect(c.window, nullptr, FALSE);
+}
+
+void Wheel(WPARAM wParam) {
+    int step = Control().view.wheelStep;
+    if (step == 0) return;
+    int lines = -static_cast<short>(HIWORD(wParam)) / step;
+    ScrollToLine(std::int64_t{Control().view.firstVisibleLine} + lines);
+}
+
+LRESULT CALLBACK EditViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    EditControl& c = Control();
+    c.parent = GetParent(window);
+    switch (message) {
+    case WM_CREATE: return Create(window) ? 0 : -1;
+    case WM_DESTROY:
+        KillTimer(window, kDragTimer);
+        ReleaseResources();
+        return 0;
+    case WM_SIZE: Resize(lParam); return 0;
+    case WM_SETFOCUS: SwitchFocus(true); return 0;
+    case WM_KILLFOCUS: SwitchFocus(false); return 0;
+    case WM_GETTEXTLENGTH: return c.store.Length();
+    case WM_PAINT: Paint(window); return 0;
+    case WM_SETTINGCHANGE: ReadSystemSettings(); return 0;
+    case WM_MOUSEACTIVATE: SetFocus(window); return MA_ACTIVATE;
+    case WM_SETFONT:
+        c.view.font = reinterpret_cast<HFONT>(wParam);
+        MeasureFont();
+        UpdateScrollBars();
+        if (c.focused) CreateViewCaret();
+        if (LOWORD(lParam)) InvalidateRect(window, nullptr, FALSE);
+        return 0;
+    case WM_CHAR:
+        // Backspace and Delete arrive as keys.
+        return 0;
+    case WM_VSCROLL: ScrollByCode(LOWORD(wParam)); return 0;
+    case WM_MOUSEWHEEL: Wheel(wParam); return 0;
+    case WM_LBUTTONDOWN: SetFocus(window); return 0;
+    case WM_KEYDOWN:
+    case WM_TIMER:
+    case WM_HSCROLL:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_CUT:
+    case WM_COPY:
+    case WM_PASTE:
+    case WM_CLEAR:
+        return 0;
+    default: return EditViewDispatch(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+bool RegisterEditViewClass(HINSTANCE instance) {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = EditViewProc;
+    wc.hInstance = instance;
+    wc.lpszClassName = kEditViewClassName;
+    return RegisterClassExA(&wc) != 0;
+}
+
+}  // namespace velmo

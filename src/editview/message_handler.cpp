@@ -1,0 +1,209 @@
+// The control's message handler: the standard edit messages and the private
+// ones. EVM_GETDISPATCHPROC hands out its address for direct calls.
+#include <algorithm>
+
+#include "common/text_utils.h"
+#include "editview/control_state.h"
+#include "editview/document_view.h"
+#include "editview/editview.h"
+#include "editview/file_io.h"
+#include "editview/view/simple_view.h"
+
+namespace velmo {
+
+namespace {
+
+constexpr UINT kLastPrivateMessage = 1109;
+constexpr unsigned kMarkerStyles = 6;
+
+void StoreCell(WPARAM cell, std::uint32_t value) {
+    if (cell != 0) *reinterpret_cast<DWORD*>(cell) = value;
+}
+
+LRESULT GetSelection(WPARAM startCell, LPARAM endCell) {
+    const Selection& sel = Control().store.Sel();
+    StoreCell(startCell, sel.start);
+    StoreCell(static_cast<WPARAM>(endCell), sel.end);
+    return static_cast<LRESULT>(Control().store.PackedSelection());
+}
+
+LRESULT SetText(BlockHandle block, std::uint32_t length) {
+    bool built = Control().store.SetText(block, length);
+    AfterDocumentReplaced();
+    return built ? 1 : 0;
+}
+
+// EM_SETHANDLE: the text's length is that of its string, but never more than
+// its block holds, since a foreign block may lack the terminator.
+LRESULT AdoptStringBlock(HGLOBAL block) {
+    if (block == nullptr) return SetText(0, 0);
+    BlockHeap& heap = Control().store.Heap();
+    auto handle = reinterpret_cast<BlockHandle>(block);
+    std::uint32_t size = heap.Size(handle);
+    std::uint32_t length = static_cast<std::uint32_t>(
+        BoundedLength(reinterpret_cast<const char*>(heap.Lock(handle)), size));
+    heap.Unlock(handle);
+    return SetText(handle, length);
+}
+
+LRESULT FileIo(WPARAM mode, LPARAM path) {
+    EditControl& c = Control();
+    HCURSOR previous = SetCursor(c.waitCursor);
+    LRESULT result;
+    if (mode == 0) {
+        result = SetText(0, 0);
+    } else {
+        // No remains of a closed dialog stay on screen while the file is read or written.
+        RedrawWindow(c.parent, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        const char* name = reinterpret_cast<const char*>(path);
+        result = mode == 1 ? LoadDocumentFile(name) : SaveDocumentFile(name);
+    }
+    DWORD error = GetLastError();
+    SetCursor(previous);
+    SetLastError(error);
+    return result;
+}
+
+LRESULT MarkLine(std::uint32_t line) {
+    EditControl& c = Control();
+    BlockHeap& heap = c.store.Heap();
+    auto* marks = reinterpret_cast<std::uint32_t*>(heap.Lock(c.markers));
+    if (std::find(marks, marks + c.markerCount, line) != marks + c.markerCount) return 0;
+    if (c.markerCount == c.markerCapacity) {
+        std::uint64_t capacity = std::uint64_t{c.markerCapacity} + 100;
+        BlockHandle grown = heap.Reallocate(c.markers, capacity * sizeof(std::uint32_t));
+        if (grown == 0) return 0;
+        c.markers = grown;
+        c.markerCapacity = static_cast<std::uint32_t>(capacity);
+        marks = reinterpret_cast<std::uint32_t*>(heap.Lock(grown));
+    }
+    marks[c.markerCount++] = line;
+    InvalidateRect(c.window, nullptr, FALSE);
+    return 1;
+}
+
+LRESULT SetMarkerStyle(WPARAM style) {
+    EditControl& c = Control();
+    if (style >= kMarkerStyles) return -1;
+    int previous = c.options.markerStyle;
+    c.options.markerStyle = static_cast<int>(style);
+    InvalidateRect(c.window, nullptr, FALSE);
+    return previous;
+}
+
+LRESULT SetColour(ColourSlot slot, bool focused, WPARAM colour) {
+    EditControl& c = Control();
+    LRESULT previous = c.colours.Set(slot, focused, static_cast<COLORREF>(colour));
+    InvalidateRect(c.window, nullptr, FALSE);
+    return previous;
+}
+
+LRESULT SetPadding(WPARAM above, LPARAM below) {
+    EditControl& c = Control();
+    c.view.paddingAbove = static_cast<int>(std::min<WPARAM>(above, 1000));
+    c.view.paddingBelow = static_cast<int>(std::min<LPARAM>(std::max<LPARAM>(below, 0), 1000));
+    MeasureFont();
+    UpdateScrollBars();
+    InvalidateRect(c.window, nullptr, FALSE);
+    PlaceCaret();
+    return 0;
+}
+
+LRESULT SetMargins(WPARAM left, LPARAM right) {
+    EditControl& c = Control();
+    c.view.marginLeft = static_cast<int>(std::min<WPARAM>(left, 1000));
+    c.view.marginRight = static_cast<int>(std::min<LPARAM>(std::max<LPARAM>(right, 0), 1000));
+    InvalidateRect(c.window, nullptr, FALSE);
+    PlaceCaret();
+    return 0;
+}
+
+LRESULT SelectAll() {
+    Control().store.SetSelection(0, 0xFFFFFFFFu);
+    ScrollToLine(0);
+    AfterSelectionChanged();
+    return 0;
+}
+
+LRESULT StandardMessage(UINT message, WPARAM wParam, LPARAM lParam, bool* handled) {
+    EditControl& c = Control();
+    TextStore& store = c.store;
+    switch (message) {
+    case EM_GETSEL: return GetSelection(wParam, lParam);
+    case EM_SETSEL:
+        store.SetSelection(static_cast<std::uint32_t>(wParam), static_cast<std::uint32_t>(lParam));
+        AfterSelectionChanged();
+        return 0;
+    case EM_LINESCROLL: ScrollToLine(std::int64_t{c.view.firstVisibleLine} + lParam); return 0;
+    case EM_SCROLLCARET: ScrollCaretIntoView(); return 0;
+    case EM_GETMODIFY: return store.modified ? 1 : 0;
+    case EM_SETMODIFY: store.modified = wParam != 0; return 0;
+    case EM_GETLINECOUNT: return store.LineCount();
+    case EM_LINEINDEX: return static_cast<LRESULT>(store.LineIndex(static_cast<std::uint32_t>(wParam)));
+    case EM_SETHANDLE: return AdoptStringBlock(reinterpret_cast<HGLOBAL>(wParam));
+    case EM_GETHANDLE: return static_cast<LRESULT>(store.Buffer().handle);
+    case EM_GETFIRSTVISIBLELINE: return c.view.firstVisibleLine;
+    case EM_REPLACESEL:
+    case EM_CANUNDO:
+    case EM_UNDO:
+        return 0;
+    default: *handled = false; return 0;
+    }
+}
+
+LRESULT PrivateMessage(UINT message, WPARAM wParam, LPARAM lParam, bool* handled) {
+    EditControl& c = Control();
+    TextStore& store = c.store;
+    switch (message) {
+    case EVM_FILEIO: return FileIo(wParam, lParam);
+    case EVM_SETTEXTCOLOR: return SetColour(kTextColour, true, wParam);
+    case EVM_SETBKCOLOR: return SetColour(kBackgroundColour, true, wParam);
+    case EVM_SETSELCOLOR: return SetColour(kSelectionColour, true, wParam);
+    case EVM_SETTEXTINACTIVECOLOR: return SetColour(kTextColour, false, wParam);
+    case EVM_SETBKINACTIVECOLOR: return SetColour(kBackgroundColour, false, wParam);
+    case EVM_SETSELINACTIVECOLOR: return SetColour(kSelectionColour, false, wParam);
+    case EVM_SETLINENUMBERSCOLOR: return SetColour(kLineNumberColour, true, wParam);
+    case EVM_SETBKLINENUMBERSCOLOR: return SetColour(kLineNumberBackgroundColour, true, wParam);
+    case EVM_SETLINENUMBERSINACTIVECOLOR: return SetColour(kLineNumberColour, false, wParam);
+    case EVM_SETBKLINENUMBERSINACTIVECOLOR: return SetColour(kLineNumberBackgroundColour, false, wParam);
+    case EVM_GETCARETINDEX: return store.Sel().caret;
+    case EVM_SETPADDING: return SetPadding(wParam, lParam);
+    case EVM_SHOWLINENUMBERS: c.options.lineNumbers = wParam != 0; return 0;
+    case EVM_MARKLINE: return MarkLine(static_cast<std::uint32_t>(wParam));
+    case EVM_SETMARKERSTYLE: return SetMarkerStyle(wParam);
+    case EVM_SHOWCONTROLCHARS:
+        store.showControlChars = wParam != 0;
+        InvalidateRect(c.window, nullptr, FALSE);
+        return 0;
+    case EVM_SETTEXTHANDLE: return SetText(static_cast<BlockHandle>(wParam), static_cast<std::uint32_t>(lParam));
+    case EVM_SETMARGINS: return SetMargins(wParam, lParam);
+    case EVM_SELECTALL: return SelectAll();
+    case EVM_GETOVERWRITE: return store.overwrite ? 1 : 0;
+    case EVM_GETLINESIZE: return store.LineSize(static_cast<std::uint32_t>(wParam));
+    case EVM_GETCARETLINE: return store.CaretLine();
+    case EVM_GETCARETCOLUMN: return store.CaretColumn();
+    case EVM_SETWORDWRAP: return c.options.wordWrap ? 1 : 0;  // the wrapped layout is not available
+    case EVM_GETDISPATCHPROC: return reinterpret_cast<LRESULT>(&EditViewDispatch);
+    case EVM_SETCENTERAFTERFIND: c.options.centerAfterFind = wParam != 0; return 0;
+    case EVM_SEARCH:
+    case EVM_GETSEARCHERROR:
+    case EVM_REDO:
+    case EVM_CANREDO:
+        return 0;
+    case EVM_LINEFROMCHAR: return store.LineFromOffset(static_cast<std::uint32_t>(lParam));
+    default: *handled = false; return 0;
+    }
+}
+
+}  // namespace
+
+LRESULT CALLBACK EditViewDispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Control().parent = GetParent(window);
+    bool handled = true;
+    LRESULT result = message < WM_USER ? StandardMessage(message, wParam, lParam, &handled)
+                     : message <= kLastPrivateMessage ? PrivateMessage(message, wParam, lParam, &handled)
+                                                      : (handled = false, 0);
+    return handled ? result : DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace velmo
