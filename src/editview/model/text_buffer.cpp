@@ -1,5 +1,7 @@
 #include "editview/model/text_buffer.h"
 
+#include <cstring>
+
 namespace velmo {
 
 std::uint8_t* TextBuffer::Lock(BlockHeap& heap) {
@@ -26,6 +28,16 @@ bool TextBuffer::Reserve(BlockHeap& heap, std::uint32_t count) {
     }
     if (wasLocked) Lock(heap);
     return grown != 0;
+}
+
+void TextBuffer::Replace(std::uint32_t start, std::uint32_t removed, const std::uint8_t* text,
+                         std::uint32_t inserted) {
+    std::uint32_t tail = length - start - removed;
+    if (inserted != removed && tail > 0) std::memmove(base + start + inserted, base + start + removed, tail);
+    if (inserted > 0) std::memcpy(base + start, text, inserted);
+    // Unsigned wrap-around gives the signed change in both fields.
+    length += inserted - removed;
+    free -= inserted - removed;
 }
 
 }  // namespace velmo

@@ -22,6 +22,10 @@ struct TextBuffer {
     // else grows it by count + 64 KiB (64 KiB for single bytes and line
     // breaks). False when the block cannot grow; nothing changes then.
     bool Reserve(BlockHeap& heap, std::uint32_t count);
+
+    // Exchanges the `removed` bytes at `start` for text[0, inserted) in one
+    // block move. The block must be locked and hold room for the growth.
+    void Replace(std::uint32_t start, std::uint32_t removed, const std::uint8_t* text, std::uint32_t inserted);
 };
 
 }  // namespace velmo

@@ -12,6 +12,12 @@ bool TextStore::Create() {
         heap_.Free(text);
         return false;
     }
+    if (!undo_.Create() || !redo_.Create()) {
+        undo_.Destroy();
+        heap_.Free(table.handle);
+        heap_.Free(text);
+        return false;
+    }
     buffer_ = TextBuffer{text, nullptr, 0, kGrowthStep};
     lines_ = table;
     ResetEditingState();
@@ -22,6 +28,8 @@ void TextStore::Destroy() {
     buffer_.Unlock(heap_);
     heap_.Free(buffer_.handle);
     heap_.Free(lines_.handle);
+    undo_.Destroy();
+    redo_.Destroy();
     buffer_ = TextBuffer{};
     lines_ = LineTable{};
 }
@@ -30,6 +38,8 @@ void TextStore::ResetEditingState() {
     modified = false;
     sel_ = Selection{};
     caretLine_ = caretColumn_ = 0;
+    undo_.Clear();
+    redo_.Clear();
 }
 
 void TextStore::EmptyInPlace() {

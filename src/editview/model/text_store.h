@@ -1,12 +1,13 @@
 #pragma once
 // The document as the control holds it: its bytes, its line table, the
-// selection and caret, and the document flags. Windows-free, so that it can be
+// selection and caret, the document flags and the edit histories. Windows-free, so that it can be
 // tested on its own; the control's window procedure drives it.
 #include <cstdint>
 
 #include "common/memory_blocks.h"
 #include "editview/model/line_table.h"
 #include "editview/model/text_buffer.h"
+#include "editview/model/undo_store.h"
 
 namespace velmo {
 
@@ -21,9 +22,10 @@ struct Selection {
 
 class TextStore {
 public:
-    explicit TextStore(BlockHeap& heap) : heap_(heap) {}
+    explicit TextStore(BlockHeap& heap) : heap_(heap), undo_(heap), redo_(heap) {}
 
-    // The first blocks: an empty 64 KiB text and a 64 KiB table. All or nothing.
+    // The first blocks: an empty 64 KiB text, a 64 KiB table and empty
+    // histories. All or nothing.
     bool Create();
     void Destroy();
 
@@ -31,6 +33,7 @@ public:
     // document). The previous text block is left to the caller. False when no
     // line table could be built; the document is then empty.
     bool SetText(BlockHandle block, std::uint32_t length);
+    // Both replace the document and so empty both histories.
     // Replaces the document by a fresh empty one. New blocks are taken before
     // the old ones go, and if none can be had the current blocks are emptied.
     void ResetEmpty();
@@ -48,6 +51,10 @@ public:
     const LineTable& Lines() const { return lines_; }
     const Selection& Sel() const { return sel_; }
     Selection& Sel() { return sel_; }
+    UndoStore& Undo() { return undo_; }
+    UndoStore& Redo() { return redo_; }
+    const UndoStore& Undo() const { return undo_; }
+    const UndoStore& Redo() const { return redo_; }
 
     std::uint32_t Length() const { return buffer_.length; }
     std::uint32_t LineCount() const { return lines_.logicalCount; }
@@ -70,6 +77,8 @@ private:
     BlockHeap& heap_;
     TextBuffer buffer_;
     LineTable lines_;
+    UndoStore undo_;
+    UndoStore redo_;
     Selection sel_;
     std::uint32_t caretLine_ = 0;
     std::uint32_t caretColumn_ = 0;

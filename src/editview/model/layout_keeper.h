@@ -1,0 +1,34 @@
+#pragma once
+// The seam between editing and the line layout. Editing moves the bytes; a
+// layout keeper keeps the line table current for the word-wrap mode in force:
+// with wrap off it patches the line starts, with wrap on it re-breaks the
+// rows of the touched logical lines.
+#include <cstdint>
+
+namespace velmo {
+
+class TextStore;
+
+// The `removed` bytes at `start` give way to text[0, inserted).
+struct TextChange {
+    std::uint32_t start = 0;
+    std::uint32_t removed = 0;
+    const std::uint8_t* text = nullptr;
+    std::uint32_t inserted = 0;
+};
+
+class LayoutKeeper {
+public:
+    virtual ~LayoutKeeper() = default;
+    // Called before the bytes move (the text buffer is locked): makes sure the
+    // change can be applied. False when the table cannot grow; nothing is
+    // changed then.
+    virtual bool Prepare(TextStore& store, const TextChange& change) = 0;
+    // Called after the bytes moved, for the change last prepared. Cannot fail.
+    // Returns the first line whose start or content changed.
+    virtual std::uint32_t Apply(TextStore& store, const TextChange& change) = 0;
+    // Whether the last applied change added or removed lines.
+    virtual bool LinesChanged() const = 0;
+};
+
+}  // namespace velmo

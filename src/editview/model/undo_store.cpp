@@ -1,0 +1,101 @@
+#include "editview/model/undo_store.h"
+
+#include <cstring>
+
+namespace velmo {
+
+namespace {
+constexpr std::uint64_t kRecordSize = sizeof(UndoRecord);
+}
+
+bool UndoStore::Create() {
+    BlockHandle records = heap_.Allocate(kRecordSize * kRecordStep, false);
+    BlockHandle pool = heap_.Allocate(kPoolStep, true);
+    if (records == 0 || pool == 0) {
+        heap_.Free(records);
+        heap_.Free(pool);
+        return false;
+    }
+    recordBlock_ = records;
+    pool_ = pool;
+    records_ = reinterpret_cast<UndoRecord*>(heap_.Lock(records));
+    recordCapacity_ = kRecordStep;
+    poolTop_ = 0;
+    poolFree_ = kPoolStep;
+    steps_ = 0;
+    return true;
+}
+
+void UndoStore::Destroy() {
+    UnlockPool();
+    heap_.Free(recordBlock_);
+    heap_.Free(pool_);
+    recordBlock_ = pool_ = 0;
+    records_ = nullptr;
+    recordCapacity_ = steps_ = poolTop_ = poolFree_ = 0;
+}
+
+void UndoStore::Clear() {
+    steps_ = 0;
+    poolFree_ += poolTop_;
+    poolTop_ = 0;
+}
+
+bool UndoStore::Reserve(std::uint32_t length) {
+    if (steps_ == recordCapacity_ && !GrowRecords()) return false;
+    return length <= poolFree_ || GrowPool(length);
+}
+
+bool UndoStore::GrowRecords() {
+    std::uint64_t capacity = std::uint64_t{recordCapacity_} + kRecordStep;
+    BlockHandle grown = heap_.Reallocate(recordBlock_, capacity * kRecordSize);
+    if (grown == 0) return false;
+    recordBlock_ = grown;
+    records_ = reinterpret_cast<UndoRecord*>(heap_.Lock(grown));
+    recordCapacity_ = static_cast<std::uint32_t>(capacity);
+    return true;
+}
+
+bool UndoStore::GrowPool(std::uint32_t length) {
+    // The missing bytes plus a step, so that the next texts fit as well.
+    std::uint64_t size = std::uint64_t{PoolSize()} + (length - poolFree_) + kPoolStep;
+    UnlockPool();
+    BlockHandle grown = heap_.Reallocate(pool_, size);
+    if (grown == 0) return false;
+    pool_ = grown;
+    poolFree_ = static_cast<std::uint32_t>(size - poolTop_);
+    return true;
+}
+
+void UndoStore::Push(std::uint32_t start, std::uint32_t end, const std::uint8_t* text, std::uint32_t length) {
+    if (length > 0) {
+        bool wasLocked = poolBase_ != nullptr;
+        std::memcpy(LockPool() + poolTop_, text, length);
+        if (!wasLocked) UnlockPool();
+    }
+    records_[steps_++] = UndoRecord{start, end, poolTop_, length};
+    poolTop_ += length;
+    poolFree_ -= length;
+}
+
+std::uint8_t* UndoStore::LockPool() {
+    if (poolBase_ == nullptr) poolBase_ = heap_.Lock(pool_);
+    return poolBase_;
+}
+
+const std::uint8_t* UndoStore::LockTopText() { return LockPool() + Top().textOffset; }
+
+void UndoStore::UnlockPool() {
+    if (poolBase_ == nullptr) return;
+    heap_.Unlock(pool_);
+    poolBase_ = nullptr;
+}
+
+void UndoStore::Pop() {
+    const UndoRecord& top = Top();
+    poolFree_ += poolTop_ - top.textOffset;
+    poolTop_ = top.textOffset;
+    --steps_;
+}
+
+}  // namespace velmo

@@ -1,0 +1,99 @@
+#include "editview/model/undo_store.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace velmo {
+namespace {
+
+const std::uint8_t* Bytes(const std::string& s) { return reinterpret_cast<const std::uint8_t*>(s.data()); }
+
+class UndoStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(store.Create()); }
+    void TearDown() override {
+        SystemHeap().FailAfter(0);
+        SystemHeap().FailAlways(false);
+        store.Destroy();
+    }
+    void Push(std::uint32_t start, std::uint32_t end, const std::string& text) {
+        ASSERT_TRUE(store.Reserve(static_cast<std::uint32_t>(text.size())));
+        store.Push(start, end, Bytes(text), static_cast<std::uint32_t>(text.size()));
+    }
+    std::string TopText() {
+        std::string text(reinterpret_cast<const char*>(store.LockTopText()), store.Top().textLength);
+        store.UnlockPool();
+        return text;
+    }
+    UndoStore store{SystemHeap()};
+};
+
+TEST_F(UndoStoreTest, TextsWithNulBytesComeBackWhole) {
+    const std::string texts[] = {std::string("a\0b", 3), "", std::string("\0\0", 2), "xyz"};
+    std::uint32_t i = 0;
+    for (const auto& text : texts) {
+        Push(i, i + 1, text);
+        ++i;
+    }
+    for (auto it = std::rbegin(texts); it != std::rend(texts); ++it) {
+        --i;
+        EXPECT_EQ(store.Top().start, i);
+        EXPECT_EQ(store.Top().end, i + 1);
+        EXPECT_EQ(TopText(), *it);
+        store.Pop();
+    }
+    EXPECT_EQ(store.Steps(), 0u);
+}
+
+TEST_F(UndoStoreTest, RecordArrayGrowsByTenThousandRecords) {
+    for (int i = 0; i < 10000; ++i) Push(0, 0, "");
+    EXPECT_EQ(store.RecordCapacity(), 10000u);
+    Push(1, 2, "q");
+    EXPECT_EQ(store.RecordCapacity(), 20000u);
+    EXPECT_EQ(store.Steps(), 10001u);
+    EXPECT_EQ(TopText(), "q");
+}
+
+TEST_F(UndoStoreTest, PoolGrowsByTheMissingBytesAndOneStep) {
+    Push(0, 0, std::string(65000, 'a'));
+    EXPECT_EQ(store.PoolSize(), 65536u);
+    Push(0, 0, std::string(1000, 'b'));  // 464 missing
+    EXPECT_EQ(store.PoolSize(), 65536u + 464u + 65536u);
+    EXPECT_EQ(TopText(), std::string(1000, 'b'));
+    store.Pop();
+    EXPECT_EQ(TopText(), std::string(65000, 'a'));
+}
+
+TEST_F(UndoStoreTest, ClearKeepsBlocksAndStartsOver) {
+    Push(0, 0, std::string(70000, 'a'));
+    std::uint32_t size = store.PoolSize();
+    store.Clear();
+    EXPECT_EQ(store.Steps(), 0u);
+    EXPECT_EQ(store.PoolSize(), size);
+    Push(3, 4, "z");
+    EXPECT_EQ(store.Top().textOffset, 0u);
+}
+
+TEST_F(UndoStoreTest, FailedGrowthKeepsRecords) {
+    Push(5, 6, "keep");
+    SystemHeap().FailAlways(true);
+    EXPECT_FALSE(store.Reserve(70000));
+    SystemHeap().FailAlways(false);
+    EXPECT_EQ(store.Steps(), 1u);
+    EXPECT_EQ(TopText(), "keep");
+    EXPECT_EQ(store.PoolSize(), 65536u);
+}
+
+// A text just under 4 GiB: in 32 bits, size + missing + 64 KiB wraps to a
+// small block that would be overrun; it must count as failed instead.
+TEST_F(UndoStoreTest, SizesPastFourGigabytesFail) {
+    Push(1, 2, "x");
+    EXPECT_FALSE(store.Reserve(0xFFFFFFF0u));
+    EXPECT_EQ(store.Steps(), 1u);
+    EXPECT_EQ(store.PoolSize(), 65536u);
+    EXPECT_EQ(TopText(), "x");
+}
+
+}  // namespace
+}  // namespace velmo
