@@ -1,0 +1,7 @@
+#include "documents/playback.h"
+
+namespace velmo {
+
+void StartPlayback() {}
+
+}  // namespace velmo

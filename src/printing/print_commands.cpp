@@ -1,0 +1,9 @@
+#include "printing/print_commands.h"
+
+namespace velmo {
+
+void ShowPageSetup() {}
+
+void PrintDocument() {}
+
+}  // namespace velmo

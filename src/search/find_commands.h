@@ -1,0 +1,9 @@
+#pragma once
+// The find and replace commands of the main window (1 find, 2 find next
+// down, 3 replace, 8 find next up). The dialogs are still to come: until
+// then the commands change nothing.
+namespace velmo {
+
+void RunFindCommand(unsigned command);
+
+}  // namespace velmo

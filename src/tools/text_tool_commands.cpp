@@ -1,0 +1,7 @@
+#include "tools/text_tool_commands.h"
+
+namespace velmo {
+
+void RunTextTool(unsigned) {}
+
+}  // namespace velmo
