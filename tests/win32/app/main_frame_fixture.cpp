@@ -1,0 +1,162 @@
+#include "main_frame_fixture.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+
+#include "app/message_boxes.h"
+#include "app/run_main_window.h"
+#include "editview/editview.h"
+#include "editview/editview_messages.h"
+#include "language_test_support.h"
+#include "settings/language_library.h"
+#include "settings/settings_validation.h"
+
+namespace velmo::test {
+
+namespace {
+
+int Answer(HWND, const char* text, const char* caption, UINT type) {
+    MainFrameTest::Asked().push_back({text, caption != nullptr ? caption : "", type});
+    std::vector<int>& answers = MainFrameTest::Answers();
+    if (answers.empty()) return IDOK;
+    int answer = answers.front();
+    answers.erase(answers.begin());
+    return answer;
+}
+
+void (*dialogAction)(HWND) = nullptr;
+
+void CALLBACK DialogTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND dialog = GetActiveWindow();
+    if (dialog == nullptr || dialog == App().mainWindow || dialogAction == nullptr) return;
+    KillTimer(nullptr, id);
+    auto action = dialogAction;
+    dialogAction = nullptr;
+    action(dialog);
+}
+
+}  // namespace
+
+std::vector<int>& MainFrameTest::Answers() {
+    static std::vector<int> answers;
+    return answers;
+}
+
+std::vector<AskedBox>& MainFrameTest::Asked() {
+    static std::vector<AskedBox> asked;
+    return asked;
+}
+
+void OnNextDialog(void (*action)(HWND dialog)) {
+    dialogAction = action;
+    SetTimer(nullptr, 0, 30, DialogTimer);
+}
+
+void MainFrameTest::SetUp() {
+    Answers().clear();
+    Asked().clear();
+    SetMessageBoxFunction(Answer);
+    App() = AppState{};
+    AppState& app = App();
+    app.instance = GetModuleHandleA(nullptr);
+    RegisterEditViewClass(app.instance);
+    ASSERT_TRUE(DeriveProgramPaths((DistFolder() + "Velmo.exe").c_str(), &app.paths));
+    iniPath = folder.path() + "Velmo.ini";
+    profile = std::make_unique<PrivateProfile>(iniPath.c_str());
+    app.profile = profile.get();
+    app.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    app.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    app.settings = DefaultSettings();
+    ValidateSettings(app.settings, app.screenWidth, app.screenHeight);
+    ReleaseLanguage();
+    ASSERT_TRUE(StartLanguage(app.paths.folder, &app.language));
+}
+
+void MainFrameTest::Start() {
+    ASSERT_NE(StartMainWindow("test.exe", SW_SHOWNORMAL), nullptr);
+    Pump();
+}
+
+void MainFrameTest::TearDown() {
+    AppState& app = App();
+    if (app.mainWindow != nullptr && IsWindow(app.mainWindow)) {
+        Edit(EM_SETMODIFY, 0);
+        DestroyWindow(app.mainWindow);
+    }
+    Pump();
+    MSG quit;
+    while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    SetMessageBoxFunction(nullptr);
+    ReleaseLanguage();
+    App() = AppState{};
+}
+
+void MainFrameTest::Pump() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+void MainFrameTest::Type(const std::string& text) {
+    for (char c : text) Edit(WM_CHAR, static_cast<unsigned char>(c));
+    Pump();
+}
+
+void MainFrameTest::SetText(const std::string& text) {
+    HGLOBAL old = reinterpret_cast<HGLOBAL>(Edit(EM_GETHANDLE));
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    std::memcpy(GlobalLock(block), text.data(), text.size());
+    GlobalUnlock(block);
+    ASSERT_EQ(Edit(EVM_SETTEXTHANDLE, reinterpret_cast<WPARAM>(block), static_cast<LPARAM>(text.size())), 1);
+    GlobalFree(old);
+    Pump();
+}
+
+std::string MainFrameTest::Text() {
+    auto block = reinterpret_cast<HGLOBAL>(Edit(EM_GETHANDLE));
+    auto length = static_cast<std::size_t>(Edit(WM_GETTEXTLENGTH));
+    if (length == 0) return "";
+    std::string text(static_cast<const char*>(GlobalLock(block)), length);
+    GlobalUnlock(block);
+    return text;
+}
+
+std::string MainFrameTest::Title() {
+    char title[300];
+    GetWindowTextA(App().mainWindow, title, sizeof title);
+    return title;
+}
+
+std::string MainFrameTest::StatusPart(int part) {
+    HWND bar = App().statusBar;
+    if (bar == nullptr) return "<no status bar>";
+    char text[300] = "";
+    LRESULT length = SendMessageA(bar, SB_GETTEXTLENGTHA, part, 0);
+    if (LOWORD(length) >= sizeof text) return "<too long>";
+    SendMessageA(bar, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+bool MainFrameTest::Checked(unsigned command) {
+    return (GetMenuState(GetMenu(App().mainWindow), command, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+bool MainFrameTest::Enabled(unsigned command) {
+    return (GetMenuState(GetMenu(App().mainWindow), command, MF_BYCOMMAND) & MF_GRAYED) == 0;
+}
+
+std::string MainFrameTest::IniValue(const char* key) {
+    char value[300];
+    GetPrivateProfileStringA("Velmo 2", key, "<missing>", value, sizeof value, iniPath.c_str());
+    return value;
+}
+
+}  // namespace velmo::test

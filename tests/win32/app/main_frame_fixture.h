@@ -1,0 +1,60 @@
+#pragma once
+// The real main window inside the test program: the distribution's language
+// libraries, a settings file of its own, and message boxes answered by the
+// test instead of the user.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "settings/private_profile.h"
+#include "temp_folder.h"
+
+namespace velmo::test {
+
+struct AskedBox {
+    std::string text;
+    std::string caption;
+    UINT type;
+};
+
+class MainFrameTest : public ::testing::Test {
+public:
+    // Answers given to the next message boxes, in order; IDOK when none left.
+    static std::vector<int>& Answers();
+    static std::vector<AskedBox>& Asked();
+
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Creates the window; tests may change App().settings before.
+    void Start();
+
+    LRESULT Edit(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+        return SendMessageA(App().editView, message, wParam, lParam);
+    }
+    void Command(unsigned command) { SendMessageA(App().mainWindow, WM_COMMAND, command, 0); }
+    void Type(const std::string& text);
+    void SetText(const std::string& text);
+    std::string Text();
+    std::string Title();
+    std::string StatusPart(int part);
+    bool Checked(unsigned command);
+    bool Enabled(unsigned command);
+    std::string IniValue(const char* key);
+    static void Pump();
+
+    TempFolder folder;
+    std::string iniPath;
+    std::unique_ptr<PrivateProfile> profile;
+};
+
+// Runs `action` on the dialog that a modal call opens, from a timer that
+// fires inside the dialog's own message loop.
+void OnNextDialog(void (*action)(HWND dialog));
+
+}  // namespace velmo::test

@@ -1,0 +1,383 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/app_state.h"
+#include "app/confirm_discard.h"
+#include "app/status_bar.h"
+#include "documents/document_files.h"
+#include "editview/editview_messages.h"
+#include "main_frame_fixture.h"
+#include "resource_ids.h"
+#include "settings/language_menu.h"
+
+namespace velmo::test {
+namespace {
+
+TEST_F(MainFrameTest, StartsWithTheControlConfiguredFromTheSettings) {
+    App().settings.lineNumbers = 1;
+    App().settings.centerVertAfterFind = 1;
+    App().settings.paddingAbove = 4;
+    Start();
+    AppState& app = App();
+    ASSERT_NE(app.editView, nullptr);
+    EXPECT_EQ(GetDlgCtrlID(app.editView), 101);
+    EXPECT_EQ(GetParent(app.editView), app.mainWindow);
+    EXPECT_EQ(reinterpret_cast<HFONT>(Edit(WM_GETFONT)), app.font.handle);
+    EXPECT_TRUE(Checked(IDM_LINE_NUMBERS));
+    EXPECT_TRUE(Checked(IDM_CENTER_AFTER_FIND));
+    EXPECT_TRUE(Checked(IDM_STATUS_BAR));
+    EXPECT_FALSE(Checked(IDM_WORD_WRAP));
+    EXPECT_FALSE(Checked(IDM_FULL_SCREEN));
+    EXPECT_EQ(Title(), "Velmo 2 - Untitled");
+    EXPECT_EQ(StatusPart(0), "Line 1, column 1, selected 0");
+    EXPECT_EQ(StatusPart(1), "Lines: 1");
+    EXPECT_EQ(StatusPart(2), "");
+    EXPECT_EQ(StatusPart(3), " INS");
+    EXPECT_EQ(StatusPart(6).substr(0, 5), " CP: ");
+    EXPECT_NE(LanguageMenu(), nullptr);
+    EXPECT_TRUE(Asked().empty());
+}
+
+TEST_F(MainFrameTest, ViewCommandsChangeTheCheckMarksAndWriteTheirKeys) {
+    Start();
+    Command(IDM_LINE_NUMBERS);
+    EXPECT_TRUE(Checked(IDM_LINE_NUMBERS));
+    EXPECT_EQ(IniValue("LineNumbers"), "1");
+    Command(IDM_CONTROL_CHARS);
+    EXPECT_TRUE(Checked(IDM_CONTROL_CHARS));
+    Command(IDM_CONTROL_CHARS);
+    EXPECT_FALSE(Checked(IDM_CONTROL_CHARS));
+    EXPECT_EQ(IniValue("ControlChars"), "0");
+
+    Command(IDM_STATUS_BAR);
+    EXPECT_EQ(App().statusBar, nullptr);
+    EXPECT_FALSE(Checked(IDM_STATUS_BAR));
+    EXPECT_EQ(IniValue("Status"), "0");
+    RECT client;
+    RECT edit;
+    GetClientRect(App().mainWindow, &client);
+    GetClientRect(App().editView, &edit);
+    EXPECT_GE(edit.bottom + 2, client.bottom);  // the control takes the whole height, border aside
+    Type("x");  // no status bar: nothing to write, nothing goes wrong
+    Command(IDM_STATUS_BAR);
+    ASSERT_NE(App().statusBar, nullptr);
+    EXPECT_EQ(StatusPart(0), "Line 1, column 2, selected 0");
+
+    Command(IDM_FULL_SCREEN);
+    EXPECT_TRUE(Checked(IDM_FULL_SCREEN));
+    EXPECT_EQ(GetWindowLongA(App().mainWindow, GWL_STYLE) & WS_CAPTION, 0);
+    Command(IDM_FULL_SCREEN);
+    EXPECT_FALSE(Checked(IDM_FULL_SCREEN));
+    EXPECT_EQ(GetWindowLongA(App().mainWindow, GWL_STYLE) & WS_CAPTION, WS_CAPTION);
+    EXPECT_EQ(IniValue("FullScr"), "<missing>");  // saved only at the end
+
+    Command(IDM_STAY_ON_TOP);
+    EXPECT_TRUE(Checked(IDM_STAY_ON_TOP));
+    EXPECT_NE(GetWindowLongA(App().mainWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    Command(IDM_STAY_ON_TOP);
+    EXPECT_EQ(IniValue("StayOnTop"), "0");
+}
+
+TEST_F(MainFrameTest, TitleGetsAndLosesTheModifiedMark) {
+    Start();
+    Type("ab");
+    EXPECT_EQ(Title(), "* Velmo 2 - Untitled");
+    Edit(WM_CHAR, VK_BACK);
+    Edit(WM_CHAR, VK_BACK);
+    Pump();
+    // Untitled and empty again: never counts as modified.
+    EXPECT_EQ(Title(), "Velmo 2 - Untitled");
+    EXPECT_EQ(Edit(EM_GETMODIFY), 0);
+    App().playbackRunning = 1;
+    Type("c");
+    EXPECT_EQ(Title(), "Velmo 2 - Untitled");
+    App().playbackRunning = 0;
+}
+
+TEST_F(MainFrameTest, EditCommandsReachTheControl) {
+    Start();
+    Type("one\rtwo\rthree");
+    Command(IDM_SELECT_ALL);
+    DWORD start = 1;
+    DWORD end = 0;
+    Edit(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 15u);
+    Edit(EM_SETSEL, 6, 6);  // inside "two"
+    Pump();
+    Command(IDM_SELECT_LINE);
+    EXPECT_EQ(App().selectionStart, 5u);
+    EXPECT_EQ(App().selectionEnd, 10u);  // the line break included
+    Command(IDM_DELETE_LINE);
+    EXPECT_EQ(Text(), "one\r\nthree");
+    Command(IDM_UNDO);
+    EXPECT_EQ(Text(), "one\r\ntwo\r\nthree");
+    Command(IDM_REDO);
+    EXPECT_EQ(Text(), "one\r\nthree");
+}
+
+TEST_F(MainFrameTest, EditMenuGreysWhatCannotBeDone) {
+    Start();
+    HMENU menu = GetMenu(App().mainWindow);
+    SendMessageA(App().mainWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(menu, 1)), 1);
+    EXPECT_FALSE(Enabled(IDM_FIND));
+    EXPECT_FALSE(Enabled(IDM_SHOW_CARET));
+    EXPECT_FALSE(Enabled(IDM_CUT));
+    EXPECT_FALSE(Enabled(IDM_REVERSE));
+    EXPECT_FALSE(Enabled(IDM_UNDO));
+    Type("abc");
+    Command(IDM_SELECT_ALL);
+    Pump();
+    SendMessageA(App().mainWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(menu, 1)), 1);
+    EXPECT_TRUE(Enabled(IDM_FIND));
+    EXPECT_TRUE(Enabled(IDM_CUT));
+    EXPECT_TRUE(Enabled(IDM_REVERSE));
+    EXPECT_TRUE(Enabled(IDM_UNDO));
+    SendMessageA(App().mainWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(menu, 0)), 0);
+    EXPECT_TRUE(Enabled(IDM_SAVE));
+    SendMessageA(App().mainWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(menu, 5)), 5);
+    EXPECT_FALSE(Enabled(IDM_CLEAR_RECENT));
+}
+
+TEST_F(MainFrameTest, StatusBarShowsLargeNumbersGroupedAndOneBased) {
+    Start();
+    std::string text;
+    for (int i = 0; i < 1234566; ++i) text += "\r\n";
+    text += "\xE9z";
+    SetText(text);
+    Edit(EM_SETSEL, text.size() - 2, text.size() - 2);
+    Pump();
+    EXPECT_EQ(StatusPart(0), "Line 1 234 567, column 1, selected 0");
+    EXPECT_EQ(StatusPart(1), "Lines: 1 234 567");
+    EXPECT_EQ(StatusPart(2), "Character: 233 (0xE9)");
+    Edit(EM_SETSEL, text.size() - 1002, text.size());
+    Pump();
+    EXPECT_EQ(StatusPart(0), "Line 1 234 567, column 3, selected 1 000");
+    EXPECT_EQ(StatusPart(2), "");  // the caret at the end of the text
+}
+
+TEST_F(MainFrameTest, ConfirmDiscardFollowsTheAnswer) {
+    Start();
+    EXPECT_TRUE(ConfirmDiscard());  // nothing changed: no question
+    EXPECT_TRUE(Asked().empty());
+    Type("draft");
+    Answers() = {IDCANCEL};
+    EXPECT_FALSE(ConfirmDiscard());
+    ASSERT_EQ(Asked().size(), 1u);
+    EXPECT_EQ(Asked()[0].text, "Do you want to save the changes to Untitled?");
+    EXPECT_EQ(Asked()[0].caption, "Velmo 2");
+    EXPECT_EQ(Asked()[0].type, static_cast<UINT>(MB_YESNOCANCEL | MB_ICONEXCLAMATION));
+    EXPECT_EQ(GetFocus(), App().editView);
+
+    Answers() = {IDNO};
+    EXPECT_TRUE(ConfirmDiscard());
+
+    // Yes on an untitled document asks for a name; cancelling it refuses.
+    auto cancel = [](HWND, FileDialogKind, char (&)[kMaxPath]) { return false; };
+    FileDialogFunction previous = SetFileDialogFunction(cancel);
+    Answers() = {IDYES};
+    EXPECT_FALSE(ConfirmDiscard());
+    // Closing asks too, and Cancel keeps the window.
+    Answers() = {IDCANCEL};
+    SendMessageA(App().mainWindow, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(App().mainWindow));
+    SetFileDialogFunction(previous);
+}
+
+std::string savedPath;
+
+bool ChooseSavedPath(HWND, FileDialogKind, char (&path)[kMaxPath]) {
+    return BoundedCopy(path, kMaxPath, savedPath.c_str());
+}
+
+std::string FileBytes(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "<missing>";
+    char bytes[256];
+    DWORD read = 0;
+    ReadFile(file, bytes, sizeof bytes, &read, nullptr);
+    CloseHandle(file);
+    return std::string(bytes, read);
+}
+
+TEST_F(MainFrameTest, SavingNamesTheDocumentAndAFailedOpenKeepsTheOldName) {
+    Start();
+    savedPath = folder.path() + "saved.txt";
+    FileDialogFunction previous = SetFileDialogFunction(ChooseSavedPath);
+    Type("kept\r");
+    Answers() = {IDYES};
+    EXPECT_TRUE(ConfirmDiscard());
+    EXPECT_EQ(FileBytes(savedPath), "kept\r\n");
+    EXPECT_EQ(Title(), "Velmo 2 - saved.txt");
+    EXPECT_FALSE(App().untitled);
+
+    // The open dialog chooses a file that is gone by the time it is read.
+    savedPath = folder.path() + "vanished.txt";
+    Command(IDM_OPEN);
+    ASSERT_EQ(Asked().size(), 2u);
+    EXPECT_EQ(Asked()[1].text, "The file " + savedPath + " was not found.");
+    EXPECT_STREQ(App().documentPath, (folder.path() + "saved.txt").c_str());
+    EXPECT_EQ(Title(), "Velmo 2 - saved.txt");
+
+    Type("more");
+    Command(IDM_SAVE);
+    EXPECT_EQ(FileBytes(folder.path() + "saved.txt"), "kept\r\nmore");
+    EXPECT_EQ(FileBytes(savedPath), "<missing>");
+    EXPECT_EQ(Title(), "Velmo 2 - saved.txt");
+
+    Command(IDM_NEW);
+    EXPECT_EQ(Title(), "Velmo 2 - Untitled");
+    EXPECT_TRUE(App().untitled);
+    EXPECT_EQ(Text(), "");
+    SetFileDialogFunction(previous);
+    DeleteFileA((folder.path() + "saved.txt").c_str());
+}
+
+TEST_F(MainFrameTest, GoToLineRejectsOutOfRangeNumbersThenMovesTheCaret) {
+    Start();
+    Type("a\rb\rc\rd");
+    OnNextDialog([](HWND dialog) {
+        char shown[16];
+        GetDlgItemTextA(dialog, IDC_GOTO_LINE, shown, sizeof shown);
+        EXPECT_STREQ(shown, "4");  // the caret's line
+        SetDlgItemTextA(dialog, IDC_GOTO_LINE, "5");
+        SendMessageA(dialog, WM_COMMAND, IDC_GOTO_OK, 0);
+        GetDlgItemTextA(dialog, IDC_GOTO_LINE, shown, sizeof shown);
+        EXPECT_STREQ(shown, "4");  // refilled after the message
+        SetDlgItemTextA(dialog, IDC_GOTO_LINE, "0");
+        SendMessageA(dialog, WM_COMMAND, IDC_GOTO_OK, 0);
+        SetDlgItemTextA(dialog, IDC_GOTO_LINE, "2");
+        SendMessageA(dialog, WM_COMMAND, IDC_GOTO_OK, 0);
+    });
+    Command(IDM_GOTO_LINE);
+    ASSERT_EQ(Asked().size(), 2u);
+    EXPECT_EQ(Asked()[0].text, "The line number is out of range.");
+    EXPECT_EQ(Edit(EVM_GETCARETINDEX), 3);
+    EXPECT_EQ(GetFocus(), App().editView);
+}
+
+TEST_F(MainFrameTest, SpacingAndMarginsDialogsStoreClampedValues) {
+    Start();
+    OnNextDialog([](HWND dialog) {
+        SetDlgItemTextA(dialog, IDC_SPACING_ABOVE, "250");
+        SetDlgItemTextA(dialog, IDC_SPACING_BELOW, "99999999999");  // not a 32-bit number: kept
+        SendMessageA(dialog, WM_COMMAND, IDC_SPACING_OK, 0);
+    });
+    Command(IDM_LINE_SPACING);
+    EXPECT_EQ(App().settings.paddingAbove, 250);
+    EXPECT_EQ(App().settings.paddingBelow, 0);
+    EXPECT_EQ(IniValue("PaddingAbove"), "250");
+
+    OnNextDialog([](HWND dialog) {
+        SetDlgItemTextA(dialog, IDC_MARGIN_LEFT, "5000");
+        SetDlgItemTextA(dialog, IDC_MARGIN_RIGHT, "7");
+        SendMessageA(dialog, WM_COMMAND, IDC_MARGIN_OK, 0);
+    });
+    Command(IDM_MARGINS);
+    EXPECT_EQ(App().settings.leftMargin, 1000);  // kept to what the layout can take
+    EXPECT_EQ(IniValue("LeftMargin"), "1000");
+    EXPECT_EQ(IniValue("RightMargin"), "7");
+
+    // Cancelled: nothing changes, both keys are still written.
+    DeleteFileA(iniPath.c_str());
+    OnNextDialog([](HWND dialog) {
+        SetDlgItemTextA(dialog, IDC_MARGIN_LEFT, "1");
+        SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    Command(IDM_MARGINS);
+    EXPECT_EQ(IniValue("LeftMargin"), "1000");
+    EXPECT_EQ(IniValue("RightMargin"), "7");
+}
+
+TEST_F(MainFrameTest, HistoryFullQuestionsReturnTheAnswer) {
+    Start();
+    HWND main = App().mainWindow;
+    LPARAM from = reinterpret_cast<LPARAM>(App().editView);
+    Answers() = {IDNO, IDYES};
+    EXPECT_EQ(SendMessageA(main, WM_COMMAND, MAKEWPARAM(101, EVN_UNDOFULL), from), IDNO);
+    EXPECT_EQ(SendMessageA(main, WM_COMMAND, MAKEWPARAM(101, EVN_REDOFULL), from), IDYES);
+    EXPECT_EQ(SendMessageA(main, WM_COMMAND, MAKEWPARAM(101, EN_CHANGE), from), 0);
+    ASSERT_EQ(Asked().size(), 2u);
+    EXPECT_EQ(Asked()[0].type, static_cast<UINT>(MB_YESNO | MB_ICONERROR));
+    EXPECT_EQ(Asked()[0].caption, "Error");
+}
+
+TEST_F(MainFrameTest, WindowStateFollowsSystemCommands) {
+    Start();
+    HWND main = App().mainWindow;
+    SendMessageA(main, WM_SYSCOMMAND, SC_MAXIMIZE | 2, 0);
+    EXPECT_EQ(App().settings.maximized, 1);
+    EXPECT_FALSE(App().normalState);
+    SendMessageA(main, WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_EQ(App().settings.maximized, 0);
+    EXPECT_TRUE(App().normalState);
+    SendMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_EQ(App().settings.maximized, 0);
+    EXPECT_FALSE(App().normalState);
+    SendMessageA(main, WM_SYSCOMMAND, SC_RESTORE, 0);
+}
+
+TEST_F(MainFrameTest, LosingActivationLeavesTheFocusAlone) {
+    Start();
+    HWND other = CreateWindowA("EDIT", "", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 50, 20, nullptr, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+    SetFocus(other);
+    SendMessageA(App().mainWindow, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(other));
+    EXPECT_EQ(GetFocus(), other);
+    SendMessageA(App().mainWindow, WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_EQ(GetFocus(), App().editView);
+    DestroyWindow(other);
+}
+
+TEST_F(MainFrameTest, LeavingFromTheNotificationAreaShowsTheWindowBeforeAsking) {
+    Start();
+    HWND main = App().mainWindow;
+    Command(IDM_HIDE_TO_TRAY);
+    EXPECT_EQ(IsWindowVisible(main) != 0, !App().trayIconShown);  // hidden only with an icon to come back by
+    Type("unsaved");
+    Answers() = {IDCANCEL};
+    Command(IDM_TRAY_LEAVE);
+    EXPECT_TRUE(IsWindow(main));
+    EXPECT_TRUE(IsWindowVisible(main));
+    EXPECT_FALSE(App().trayIconShown);
+}
+
+TEST_F(MainFrameTest, UnknownCommandStopsAPlaybackOrCloses) {
+    Start();
+    HWND main = App().mainWindow;
+    App().playbackRunning = 1;
+    Command(IDM_EXIT);
+    EXPECT_TRUE(IsWindow(main));
+    EXPECT_EQ(App().playbackRunning, 0);
+    Command(IDM_EXIT);
+    EXPECT_FALSE(IsWindow(main));
+    // The end wrote the exit settings.
+    EXPECT_EQ(IniValue("Maximized"), "0");
+    EXPECT_EQ(IniValue("FullScr"), "0");
+    EXPECT_NE(IniValue("x"), "<missing>");
+}
+
+TEST_F(MainFrameTest, LanguageSwitchReplacesTheMenuAndKeepsTheChecks) {
+    Start();
+    Command(IDM_LINE_NUMBERS);
+    RebuildLanguageMenu(App().paths.folder);
+    HMENU languages = LanguageMenu();
+    int slovak = -1;
+    for (int i = 0; i < GetMenuItemCount(languages); ++i) {
+        char text[64];
+        GetMenuStringA(languages, i, text, sizeof text, MF_BYPOSITION);
+        if (std::string(text).find("Slovak") != std::string::npos) slovak = i;
+    }
+    ASSERT_GE(slovak, 0);
+    Command(GetMenuItemID(languages, slovak));
+    EXPECT_EQ(IniValue("Language"), "10002");
+    EXPECT_TRUE(Checked(IDM_LINE_NUMBERS));
+    char file[64];
+    GetMenuStringA(GetMenu(App().mainWindow), 0, file, sizeof file, MF_BYPOSITION);
+    EXPECT_STRNE(file, "&File");
+    EXPECT_NE(LanguageMenu(), nullptr);
+}
+
+}  // namespace
+}  // namespace velmo::test
