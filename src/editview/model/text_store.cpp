@@ -121,4 +121,10 @@ void TextStore::PlaceCaretPosition() {
     caretColumn_ = sel_.caret - lines_.Start(caretLine_);
 }
 
+void TextStore::UnlockAll() {
+    buffer_.Unlock(heap_);
+    undo_.UnlockPool();
+    redo_.UnlockPool();
+}
+
 }  // namespace velmo

@@ -65,6 +65,8 @@ public:
     std::uint32_t CaretColumn() const { return caretColumn_; }
     // Recomputes caret line and column from the caret offset.
     void PlaceCaretPosition();
+    // Releases every block lock an interrupted operation may have left.
+    void UnlockAll();
 
     bool modified = false;
     bool overwrite = false;
