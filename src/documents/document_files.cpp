@@ -88,7 +88,7 @@ bool SaveDocument() {
     AppState& app = App();
     if (app.untitled) return SaveDocumentAs();
     if (FileIo(kSaveMode, app.documentPath)) {
-        AdoptPath(app.documentPath);
+        SetTitle(FileNamePart(app.documentPath));
         return true;
     }
     ShowErrorBox(app.mainWindow, IDS_FILE_ERROR);

@@ -1,0 +1,205 @@
+// The real program, started as its own processes from a copy of the
+// distribution folder with a settings file of its own.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "language_test_support.h"
+
+namespace velmo::test {
+namespace {
+
+constexpr DWORD kWaitMs = 20000;
+
+// Velmo.exe and its language libraries in a fresh temporary folder.
+class Distribution {
+public:
+    Distribution() {
+        char temp[MAX_PATH];
+        GetTempPathA(sizeof temp, temp);
+        folder_ = std::string(temp) + "velmo_program_" + std::to_string(GetCurrentProcessId()) + "\\";
+        CreateDirectoryA(folder_.c_str(), nullptr);
+        CreateDirectoryA((folder_ + "Languages").c_str(), nullptr);
+        Copy("Velmo.exe");
+        for (const char* name : kLanguageNames) Copy(std::string("Languages\\") + name + ".dll");
+    }
+    ~Distribution() {
+        DeleteFileA(Ini().c_str());
+        for (auto it = files_.rbegin(); it != files_.rend(); ++it) DeleteFileA(it->c_str());
+        RemoveDirectoryA((folder_ + "Languages").c_str());
+        RemoveDirectoryA(folder_.c_str());
+    }
+    Distribution(const Distribution&) = delete;
+    Distribution& operator=(const Distribution&) = delete;
+
+    std::string Exe() const { return folder_ + "Velmo.exe"; }
+    std::string Ini() const { return folder_ + "Velmo.ini"; }
+    void Write(const char* key, const char* value) const {
+        WritePrivateProfileStringA("Velmo 2", key, value, Ini().c_str());
+    }
+    std::string Read(const char* key) const {
+        char value[300];
+        GetPrivateProfileStringA("Velmo 2", key, "<missing>", value, sizeof value, Ini().c_str());
+        return value;
+    }
+
+private:
+    void Copy(const std::string& name) {
+        ASSERT_TRUE(CopyFileA((DistFolder() + name).c_str(), (folder_ + name).c_str(), FALSE)) << name;
+        files_.push_back(folder_ + name);
+    }
+    std::string folder_;
+    std::vector<std::string> files_;
+};
+
+struct WindowSearch {
+    DWORD process;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<WindowSearch*>(lParam);
+    char name[32];
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->process || !GetClassNameA(window, name, sizeof name) || std::string(name) != "Velmo 2") {
+        return TRUE;
+    }
+    search->found = window;
+    return FALSE;
+}
+
+// One running copy of the program and its main window.
+class Program {
+public:
+    explicit Program(const Distribution& distribution) {
+        std::string line = "\"" + distribution.Exe() + "\"";
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        if (!CreateProcessA(distribution.Exe().c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                            &startup, &process_)) {
+            return;
+        }
+        WindowSearch search{process_.dwProcessId, nullptr};
+        for (DWORD waited = 0; waited < kWaitMs && search.found == nullptr; waited += 50) {
+            Sleep(50);
+            EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+        }
+        window_ = search.found;
+        if (window_ != nullptr) WaitForInputIdle(process_.hProcess, kWaitMs);
+    }
+    ~Program() {
+        Close();
+        if (process_.hProcess != nullptr) {
+            CloseHandle(process_.hThread);
+            CloseHandle(process_.hProcess);
+        }
+    }
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    HWND window() const { return window_; }
+    RECT Rect() const {
+        RECT r{};
+        GetWindowRect(window_, &r);
+        return r;
+    }
+    // Asks the program to end and waits for it; true when it ended.
+    bool Close() {
+        if (process_.hProcess == nullptr) return false;
+        if (window_ != nullptr && IsWindow(window_)) PostMessageA(window_, WM_CLOSE, 0, 0);
+        bool ended = WaitForSingleObject(process_.hProcess, kWaitMs) == WAIT_OBJECT_0;
+        window_ = nullptr;
+        return ended;
+    }
+
+private:
+    PROCESS_INFORMATION process_{};
+    HWND window_ = nullptr;
+};
+
+void ExpectRect(const RECT& r, LONG x, LONG y, LONG width, LONG height) {
+    EXPECT_EQ(r.left, x);
+    EXPECT_EQ(r.top, y);
+    EXPECT_EQ(r.right - r.left, width);
+    EXPECT_EQ(r.bottom - r.top, height);
+}
+
+TEST(ProgramTest, WithoutSettingsFileStartsWithDefaultsAndWritesTheExitSettings) {
+    Distribution dist;
+    Program program(dist);
+    ASSERT_NE(program.window(), nullptr);
+    ExpectRect(program.Rect(), 120, 100, 850, 531);
+    char title[64];
+    GetWindowTextA(program.window(), title, sizeof title);
+    EXPECT_STREQ(title, "Velmo 2 - Untitled");
+    ASSERT_TRUE(program.Close());
+    EXPECT_EQ(dist.Read("x"), "120");
+    EXPECT_EQ(dist.Read("y"), "100");
+    EXPECT_EQ(dist.Read("Width"), "850");
+    EXPECT_EQ(dist.Read("Height"), "531");
+    EXPECT_EQ(dist.Read("MruCount"), "0");
+    EXPECT_EQ(dist.Read("Maximized"), "0");
+    EXPECT_EQ(dist.Read("FullScr"), "0");
+    EXPECT_EQ(dist.Read("Wrap"), "<missing>");  // option keys are written by their commands only
+}
+
+TEST(ProgramTest, ValidSettingsPlaceTheWindowAndShapeIt) {
+    Distribution dist;
+    dist.Write("x", "200");
+    dist.Write("y", "150");
+    dist.Write("Width", "600");
+    dist.Write("Height", "400");
+    dist.Write("LineNumbers", "1");
+    dist.Write("Status", "0");
+    dist.Write("FullScr", "1");
+    Program program(dist);
+    ASSERT_NE(program.window(), nullptr);
+    ExpectRect(program.Rect(), 200, 150, 600, 400);
+    EXPECT_EQ(FindWindowExA(program.window(), nullptr, "msctls_statusbar32", nullptr), nullptr);
+    EXPECT_EQ(GetWindowLongA(program.window(), GWL_STYLE) & WS_CAPTION, 0);  // full screen: no caption
+    ASSERT_TRUE(program.Close());
+    EXPECT_EQ(dist.Read("x"), "200");
+    EXPECT_EQ(dist.Read("Width"), "600");
+    EXPECT_EQ(dist.Read("FullScr"), "1");
+}
+
+TEST(ProgramTest, GarbageSettingsAreValidated) {
+    Distribution dist;
+    dist.Write("x", "-5");
+    dist.Write("y", "abc");
+    dist.Write("Width", "99999");
+    dist.Write("Height", "4294967295");
+    dist.Write("Language", "7");
+    dist.Write("MruCount", "25");
+    dist.Write("PaddingAbove", "123456789");
+    dist.Write("FontHeight", "12345678901234567890");
+    Program program(dist);
+    ASSERT_NE(program.window(), nullptr);
+    ExpectRect(program.Rect(), 120, 100, 770, 531);
+    char title[64];
+    GetWindowTextA(program.window(), title, sizeof title);
+    EXPECT_STREQ(title, "Velmo 2 - Untitled");  // the English library
+    ASSERT_TRUE(program.Close());
+    EXPECT_EQ(dist.Read("x"), "120");
+    EXPECT_EQ(dist.Read("Width"), "770");
+    EXPECT_EQ(dist.Read("MruCount"), "10");
+}
+
+TEST(ProgramTest, SecondCopyOpensThirtyPixelsUpAndLeftOfTheFirst) {
+    Distribution dist;
+    dist.Write("x", "120");
+    dist.Write("y", "100");
+    Program first(dist);
+    ASSERT_NE(first.window(), nullptr);
+    Program second(dist);
+    ASSERT_NE(second.window(), nullptr);
+    ExpectRect(second.Rect(), 90, 70, 850, 531);
+    ASSERT_TRUE(second.Close());
+    ASSERT_TRUE(first.Close());
+}
+
+}  // namespace
+}  // namespace velmo::test
