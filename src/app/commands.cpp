@@ -7,6 +7,7 @@
 #include "app/layout.h"
 #include "app/message_boxes.h"
 #include "app/status_bar.h"
+#include "app/title.h"
 #include "app/window_modes.h"
 #include "documents/document_files.h"
 #include "documents/playback.h"
@@ -85,12 +86,18 @@ MenuChecks ChecksFromSettings() {
                       s.fullScr != 0,    s.stayOnTop != 0, s.centerVertAfterFind != 0};
 }
 
+// The status texts, and the untitled document's name, in the new language.
+void ShowNewLanguage() {
+    if (App().untitled) SetUntitledTitle();
+    RefreshStatus();
+}
+
 void ChooseLanguage(unsigned command) {
     AppState& app = App();
     LanguageSwitchHooks hooks;
     hooks.insertRecentItems = InsertRecentItems;
     hooks.writeLanguage = WriteLanguage;
-    hooks.refreshStatus = RefreshStatus;
+    hooks.refreshStatus = ShowNewLanguage;
     SwitchLanguage(app.mainWindow, app.paths.folder, command, &app.language, ChecksFromSettings(), hooks);
 }
 

@@ -378,6 +378,8 @@ TEST_F(MainFrameTest, LanguageSwitchReplacesTheMenuAndKeepsTheChecks) {
     GetMenuStringA(GetMenu(App().mainWindow), 0, file, sizeof file, MF_BYPOSITION);
     EXPECT_STRNE(file, "&File");
     EXPECT_NE(LanguageMenu(), nullptr);
+    EXPECT_NE(Title(), "Velmo 2 - Untitled");  // the untitled name in the new language
+    EXPECT_NE(StatusPart(0).substr(0, 4), "Line");
 }
 
 }  // namespace
