@@ -23,7 +23,9 @@ mkdir -p "$artefacts"
 sample=$(mktemp -d)
 cp -r "$out/win32/dist/." "$sample/"
 printf 'Velmo 2\r\n\r\nA small, fast plain-text editor.\r\nLine three.\r\n' > "$sample/sample.txt"
-(cd "$sample" && exec wine Velmo.exe sample.txt) &
+# Wine's own desktop draws the window frame and title that a bare X server
+# would leave out.
+(cd "$sample" && exec wine explorer /desktop=velmo,1024x700 Velmo.exe sample.txt) &
 velmo=$!
 sleep 5
 import -window root "$artefacts/main_window.png"

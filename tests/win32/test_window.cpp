@@ -84,22 +84,27 @@ void EditViewTest::TearDown() {
     Log() = ParentLog{};
 }
 
-void EditViewTest::SetText(const std::string& text) {
-    HGLOBAL old = reinterpret_cast<HGLOBAL>(Send(EM_GETHANDLE));
+void SetEditText(HWND edit, const std::string& text) {
+    HGLOBAL old = reinterpret_cast<HGLOBAL>(SendMessageA(edit, EM_GETHANDLE, 0, 0));
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
     std::memcpy(GlobalLock(block), text.data(), text.size());
     GlobalUnlock(block);
-    ASSERT_EQ(Send(EVM_SETTEXTHANDLE, reinterpret_cast<WPARAM>(block), static_cast<LPARAM>(text.size())), 1);
+    ASSERT_EQ(SendMessageA(edit, EVM_SETTEXTHANDLE, reinterpret_cast<WPARAM>(block), static_cast<LPARAM>(text.size())),
+              1);
     GlobalFree(old);  // the caller releases the block it replaced
 }
 
-std::string EditViewTest::Text() {
-    auto block = reinterpret_cast<HGLOBAL>(Send(EM_GETHANDLE));
-    auto length = static_cast<std::size_t>(Send(WM_GETTEXTLENGTH));
+void EditViewTest::SetText(const std::string& text) { SetEditText(edit, text); }
+
+std::string EditText(HWND edit) {
+    auto block = reinterpret_cast<HGLOBAL>(SendMessageA(edit, EM_GETHANDLE, 0, 0));
+    auto length = static_cast<std::size_t>(SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0));
     std::string text(static_cast<const char*>(GlobalLock(block)), length);
     GlobalUnlock(block);
     return text;
 }
+
+std::string EditViewTest::Text() { return EditText(edit); }
 
 void EditViewTest::PumpMessages() {
     MSG msg;

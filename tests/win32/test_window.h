@@ -27,6 +27,11 @@ struct ParentLog {
 
 ParentLog& Log();
 
+// Replaces the control's document by `text` through EVM_SETTEXTHANDLE.
+void SetEditText(HWND edit, const std::string& text);
+// The document's bytes, read through EM_GETHANDLE as the application does.
+std::string EditText(HWND edit);
+
 class EditViewTest : public ::testing::Test {
 protected:
     void SetUp() override;

@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cstring>
-
 #include "app/message_boxes.h"
 #include "app/run_main_window.h"
 #include "editview/editview.h"
@@ -11,6 +9,7 @@
 #include "language_test_support.h"
 #include "settings/language_library.h"
 #include "settings/settings_validation.h"
+#include "test_window.h"
 
 namespace velmo::test {
 
@@ -111,23 +110,11 @@ void MainFrameTest::Type(const std::string& text) {
 }
 
 void MainFrameTest::SetText(const std::string& text) {
-    HGLOBAL old = reinterpret_cast<HGLOBAL>(Edit(EM_GETHANDLE));
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    std::memcpy(GlobalLock(block), text.data(), text.size());
-    GlobalUnlock(block);
-    ASSERT_EQ(Edit(EVM_SETTEXTHANDLE, reinterpret_cast<WPARAM>(block), static_cast<LPARAM>(text.size())), 1);
-    GlobalFree(old);
+    SetEditText(App().editView, text);
     Pump();
 }
 
-std::string MainFrameTest::Text() {
-    auto block = reinterpret_cast<HGLOBAL>(Edit(EM_GETHANDLE));
-    auto length = static_cast<std::size_t>(Edit(WM_GETTEXTLENGTH));
-    if (length == 0) return "";
-    std::string text(static_cast<const char*>(GlobalLock(block)), length);
-    GlobalUnlock(block);
-    return text;
-}
+std::string MainFrameTest::Text() { return EditText(App().editView); }
 
 std::string MainFrameTest::Title() {
     char title[300];

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -36,8 +37,12 @@ public:
 
     std::string Exe() const { return folder_ + "Velmo.exe"; }
     std::string Ini() const { return folder_ + "Velmo.ini"; }
-    void Write(const char* key, const char* value) const {
-        WritePrivateProfileStringA("Velmo 2", key, value, Ini().c_str());
+    struct Entry {
+        const char* key;
+        const char* value;
+    };
+    void Write(std::initializer_list<Entry> entries) const {
+        for (const Entry& e : entries) WritePrivateProfileStringA("Velmo 2", e.key, e.value, Ini().c_str());
     }
     std::string Read(const char* key) const {
         char value[300];
@@ -106,6 +111,11 @@ public:
         GetWindowRect(window_, &r);
         return r;
     }
+    std::string Title() const {
+        char title[300] = "";
+        GetWindowTextA(window_, title, sizeof title);
+        return title;
+    }
     // Asks the program to end and waits for it; true when it ended.
     bool Close() {
         if (process_.hProcess == nullptr) return false;
@@ -132,9 +142,7 @@ TEST(ProgramTest, WithoutSettingsFileStartsWithDefaultsAndWritesTheExitSettings)
     Program program(dist);
     ASSERT_NE(program.window(), nullptr);
     ExpectRect(program.Rect(), 120, 100, 850, 531);
-    char title[64];
-    GetWindowTextA(program.window(), title, sizeof title);
-    EXPECT_STREQ(title, "Velmo 2 - Untitled");
+    EXPECT_EQ(program.Title(), "Velmo 2 - Untitled");
     ASSERT_TRUE(program.Close());
     EXPECT_EQ(dist.Read("x"), "120");
     EXPECT_EQ(dist.Read("y"), "100");
@@ -148,13 +156,8 @@ TEST(ProgramTest, WithoutSettingsFileStartsWithDefaultsAndWritesTheExitSettings)
 
 TEST(ProgramTest, ValidSettingsPlaceTheWindowAndShapeIt) {
     Distribution dist;
-    dist.Write("x", "200");
-    dist.Write("y", "150");
-    dist.Write("Width", "600");
-    dist.Write("Height", "400");
-    dist.Write("LineNumbers", "1");
-    dist.Write("Status", "0");
-    dist.Write("FullScr", "1");
+    dist.Write({{"x", "200"}, {"y", "150"}, {"Width", "600"}, {"Height", "400"}});
+    dist.Write({{"Status", "0"}, {"FullScr", "1"}});
     Program program(dist);
     ASSERT_NE(program.window(), nullptr);
     ExpectRect(program.Rect(), 200, 150, 600, 400);
@@ -168,20 +171,18 @@ TEST(ProgramTest, ValidSettingsPlaceTheWindowAndShapeIt) {
 
 TEST(ProgramTest, GarbageSettingsAreValidated) {
     Distribution dist;
-    dist.Write("x", "-5");
-    dist.Write("y", "abc");
-    dist.Write("Width", "99999");
-    dist.Write("Height", "4294967295");
-    dist.Write("Language", "7");
-    dist.Write("MruCount", "25");
-    dist.Write("PaddingAbove", "123456789");
-    dist.Write("FontHeight", "12345678901234567890");
+    dist.Write({{"x", "-5"},
+                {"y", "abc"},
+                {"Width", "99999"},
+                {"Height", "4294967295"},
+                {"Language", "7"},
+                {"MruCount", "25"},
+                {"PaddingAbove", "123456789"},
+                {"FontHeight", "12345678901234567890"}});
     Program program(dist);
     ASSERT_NE(program.window(), nullptr);
     ExpectRect(program.Rect(), 120, 100, 770, 531);
-    char title[64];
-    GetWindowTextA(program.window(), title, sizeof title);
-    EXPECT_STREQ(title, "Velmo 2 - Untitled");  // the English library
+    EXPECT_EQ(program.Title(), "Velmo 2 - Untitled");  // the English library
     ASSERT_TRUE(program.Close());
     EXPECT_EQ(dist.Read("x"), "120");
     EXPECT_EQ(dist.Read("Width"), "770");
@@ -190,8 +191,7 @@ TEST(ProgramTest, GarbageSettingsAreValidated) {
 
 TEST(ProgramTest, SecondCopyOpensThirtyPixelsUpAndLeftOfTheFirst) {
     Distribution dist;
-    dist.Write("x", "120");
-    dist.Write("y", "100");
+    dist.Write({{"x", "120"}, {"y", "100"}});
     Program first(dist);
     ASSERT_NE(first.window(), nullptr);
     Program second(dist);
