@@ -384,3 +384,60 @@ TEST_F(MainFrameTest, LanguageSwitchReplacesTheMenuAndKeepsTheChecks) {
 
 }  // namespace
 }  // namespace velmo::test
+
+namespace velmo::test {
+namespace {
+
+void SetLockToggles(bool caps, bool num) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_CAPITAL] = caps ? 1 : 0;
+    keys[VK_NUMLOCK] = num ? 1 : 0;
+    SetKeyboardState(keys);
+}
+
+TEST_F(MainFrameTest, KeyLocksAndKeyboardLayoutReachTheStatusBar) {
+    Start();
+    SetLockToggles(true, false);
+    Edit(WM_KEYDOWN, VK_HOME);
+    EXPECT_EQ(StatusPart(4), " CAPS");
+    EXPECT_EQ(StatusPart(5), " ");
+    SetLockToggles(false, true);
+    Edit(WM_KEYDOWN, VK_HOME);
+    EXPECT_EQ(StatusPart(4), " ");
+    EXPECT_EQ(StatusPart(5), " NUM");
+    SetLockToggles(false, false);
+
+    // The layout's character set reaches the font once it differs.
+    HFONT before = App().font.handle;
+    App().font.record.charSet = 77;
+    KeyboardTimer(App().mainWindow, WM_TIMER, kKeyboardTimer, 0);
+    EXPECT_NE(App().font.record.charSet, 77);
+    EXPECT_NE(App().font.handle, before);
+    EXPECT_EQ(StatusPart(6), std::string(" CP: ") + App().codePage);
+    before = App().font.handle;
+    KeyboardTimer(App().mainWindow, WM_TIMER, kKeyboardTimer, 0);
+    EXPECT_EQ(App().font.handle, before);  // unchanged: nothing made again
+
+    EXPECT_EQ(SendMessageA(App().mainWindow, WM_INPUTLANGCHANGE, 204, 0), 1);
+    EXPECT_EQ(App().font.record.charSet, 204);
+    EXPECT_EQ(App().settings.charset, 1);  // the setting follows only the font dialog
+}
+
+TEST_F(MainFrameTest, MinimisedViewTakesKeysAndScrollingWithoutFault) {
+    Start();
+    SetText("a\r\nb\r\nc\r\nd\r\n");
+    SendMessageA(App().mainWindow, WM_SIZE, SIZE_MINIMIZED, 0);
+    RECT edit;
+    GetClientRect(App().editView, &edit);
+    EXPECT_EQ(edit.bottom, 0);
+    Edit(WM_KEYDOWN, VK_NEXT);
+    Edit(WM_KEYDOWN, VK_PRIOR);
+    Edit(EM_SCROLLCARET);
+    Pump();
+    EXPECT_TRUE(IsWindow(App().mainWindow));
+    EXPECT_TRUE(Asked().empty());
+}
+
+}  // namespace
+}  // namespace velmo::test
