@@ -183,6 +183,15 @@ TEST_F(MainFrameTest, ConfirmDiscardFollowsTheAnswer) {
     Answers() = {IDCANCEL};
     SendMessageA(App().mainWindow, WM_CLOSE, 0, 0);
     EXPECT_TRUE(IsWindow(App().mainWindow));
+    // So does the system's shutdown, which is refused or allowed with it.
+    Answers() = {IDCANCEL, IDNO};
+    EXPECT_EQ(SendMessageA(App().mainWindow, WM_QUERYENDSESSION, 0, 0), 0);
+    EXPECT_EQ(IniValue("x"), "<missing>");
+    EXPECT_EQ(SendMessageA(App().mainWindow, WM_QUERYENDSESSION, 0, 0), 1);
+    EXPECT_EQ(IniValue("x"), "120");  // the exit settings, written before the system ends the program
+    // Save and close with the save dialog cancelled leaves the window open.
+    Command(IDM_SAVE_CLOSE);
+    EXPECT_TRUE(IsWindow(App().mainWindow));
     SetFileDialogFunction(previous);
 }
 
@@ -231,6 +240,15 @@ TEST_F(MainFrameTest, SavingNamesTheDocumentAndAFailedOpenKeepsTheOldName) {
     EXPECT_EQ(Title(), "Velmo 2 - Untitled");
     EXPECT_TRUE(App().untitled);
     EXPECT_EQ(Text(), "");
+    EXPECT_STREQ(App().documentPath, (folder.path() + "saved.txt").c_str());  // the next save's suggestion
+
+    // Save and close on a named document saves it and closes at once.
+    ASSERT_TRUE(LoadDocument((folder.path() + "saved.txt").c_str()));
+    Type("!");
+    HWND main = App().mainWindow;
+    Command(IDM_SAVE_CLOSE);
+    EXPECT_FALSE(IsWindow(main));
+    EXPECT_EQ(FileBytes(folder.path() + "saved.txt"), "!kept\r\nmore");
     SetFileDialogFunction(previous);
     DeleteFileA((folder.path() + "saved.txt").c_str());
 }

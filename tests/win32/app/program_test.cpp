@@ -59,8 +59,11 @@ private:
     std::vector<std::string> files_;
 };
 
+// A main window of the program that belongs to `process`, or to any other
+// process than `process` when `other` is set.
 struct WindowSearch {
     DWORD process;
+    bool other;
     HWND found;
 };
 
@@ -69,11 +72,21 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
     char name[32];
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner != search->process || !GetClassNameA(window, name, sizeof name) || std::string(name) != "Velmo 2") {
+    if ((owner == search->process) == search->other || !GetClassNameA(window, name, sizeof name) ||
+        std::string(name) != "Velmo 2") {
         return TRUE;
     }
     search->found = window;
     return FALSE;
+}
+
+HWND WaitForWindow(DWORD process, bool other) {
+    WindowSearch search{process, other, nullptr};
+    for (DWORD waited = 0; waited < kWaitMs && search.found == nullptr; waited += 50) {
+        Sleep(50);
+        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    }
+    return search.found;
 }
 
 // One running copy of the program and its main window.
@@ -87,12 +100,7 @@ public:
                             &startup, &process_)) {
             return;
         }
-        WindowSearch search{process_.dwProcessId, nullptr};
-        for (DWORD waited = 0; waited < kWaitMs && search.found == nullptr; waited += 50) {
-            Sleep(50);
-            EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-        }
-        window_ = search.found;
+        window_ = WaitForWindow(process_.dwProcessId, false);
         if (window_ != nullptr) WaitForInputIdle(process_.hProcess, kWaitMs);
     }
     ~Program() {
@@ -106,6 +114,7 @@ public:
     Program& operator=(const Program&) = delete;
 
     HWND window() const { return window_; }
+    DWORD id() const { return process_.dwProcessId; }
     RECT Rect() const {
         RECT r{};
         GetWindowRect(window_, &r);
@@ -198,6 +207,23 @@ TEST(ProgramTest, SecondCopyOpensThirtyPixelsUpAndLeftOfTheFirst) {
     ASSERT_NE(second.window(), nullptr);
     ExpectRect(second.Rect(), 90, 70, 850, 531);
     ASSERT_TRUE(second.Close());
+    ASSERT_TRUE(first.Close());
+}
+
+TEST(ProgramTest, NewWindowCommandStartsAnotherCopy) {
+    Distribution dist;
+    Program first(dist);
+    ASSERT_NE(first.window(), nullptr);
+    PostMessageA(first.window(), WM_COMMAND, 307, 0);
+    HWND second = WaitForWindow(first.id(), true);
+    ASSERT_NE(second, nullptr);
+    RECT r{};
+    GetWindowRect(second, &r);
+    EXPECT_EQ(r.left, 90);
+    EXPECT_EQ(r.top, 70);
+    PostMessageA(second, WM_CLOSE, 0, 0);
+    for (int i = 0; i < 400 && IsWindow(second); ++i) Sleep(50);
+    EXPECT_FALSE(IsWindow(second));
     ASSERT_TRUE(first.Close());
 }
 
