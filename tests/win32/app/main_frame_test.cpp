@@ -459,3 +459,25 @@ TEST_F(MainFrameTest, MinimisedViewTakesKeysAndScrollingWithoutFault) {
 
 }  // namespace
 }  // namespace velmo::test
+
+namespace velmo::test {
+namespace {
+
+TEST_F(MainFrameTest, WithoutASharedPlacementTheWindowsOwnIsSaved) {
+    // Another kind of object holding the name: the placement cannot be shared.
+    HANDLE squatter = CreateMutexA(nullptr, FALSE, "Velmo 2");
+    ASSERT_NE(squatter, nullptr);
+    Start();
+    EXPECT_EQ(OpenFileMappingA(FILE_MAP_READ, FALSE, "Velmo 2"), nullptr);
+    SetWindowPos(App().mainWindow, nullptr, 300, 200, 500, 400, SWP_NOZORDER);
+    Pump();
+    DestroyWindow(App().mainWindow);
+    CloseHandle(squatter);
+    EXPECT_EQ(IniValue("x"), "300");
+    EXPECT_EQ(IniValue("y"), "200");
+    EXPECT_EQ(IniValue("Width"), "500");
+    EXPECT_EQ(IniValue("Height"), "400");
+}
+
+}  // namespace
+}  // namespace velmo::test
