@@ -14,6 +14,7 @@
 #include "documents/document_files.h"
 #include "editview/editview_messages.h"
 #include "resource_ids.h"
+#include "search/find_commands.h"
 #include "settings/language_library.h"
 #include "settings/language_menu.h"
 #include "settings/logical_font.h"
@@ -129,7 +130,10 @@ bool RegisterMainFrameClass(HINSTANCE instance, HICON icon) {
 
 LRESULT CALLBACK MainFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     AppState& app = App();
-    if (message == app.findReplaceMessage && message != 0) return 0;  // the find dialogs are still to come
+    if (message == app.findReplaceMessage && message != 0) {
+        HandleFindReplaceMessage(lParam);
+        return 0;
+    }
     switch (message) {
         case WM_CREATE: return Create(window);
         case WM_SIZE:

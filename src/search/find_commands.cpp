@@ -4,4 +4,6 @@ namespace velmo {
 
 void RunFindCommand(unsigned) {}
 
+void HandleFindReplaceMessage(LPARAM) {}
+
 }  // namespace velmo
