@@ -20,6 +20,10 @@ start_wine_session() {
     # whole run so that each test program starts in well under a second.
     timeout 60 wineserver -w || wineserver -k
     wineserver -p
+    # Start the prefix's services now, with no output of their own: started
+    # by the first test program instead, they would inherit its output pipe
+    # and CTest would wait for them to close it.
+    wineboot >/dev/null 2>&1 || true
 }
 
 stop_wine_session() {
