@@ -2,14 +2,17 @@
 // which handles window-level messages and hands the rest to the dispatcher.
 #include "editview/editview.h"
 
-#include <algorithm>
 #include <initializer_list>
 
 #include "editview/control_state.h"
 #include "editview/document_view.h"
 #include "editview/model/fault_guard.h"
 #include "editview/notifications.h"
-#include "editview/view/simple_view.h"
+#include "editview/view/caret.h"
+#include "editview/view/metrics.h"
+#include "editview/view/painter.h"
+#include "editview/view/scrolling.h"
+#include "editview/view/view_options.h"
 
 namespace velmo {
 
@@ -20,16 +23,6 @@ constexpr std::uint32_t kMarkerTableBytes = 500;
 constexpr std::uint32_t kWidthTableBytes = 3072;
 constexpr std::uint32_t kLayoutWorkBytes = 65536;
 
-void ReadSystemSettings() {
-    EditControl& c = Control();
-    UINT lines = 3;
-    SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-    c.view.wheelStep = lines == 0 ? 0 : 120 / static_cast<int>(std::min<UINT>(lines, 120));
-    DWORD width = 1;
-    if (!SystemParametersInfoA(SPI_GETCARETWIDTH, 0, &width, 0) || width == 0) width = 1;
-    c.view.caretWidth = static_cast<int>(width);
-}
-
 void ReleaseResources() {
     EditControl& c = Control();
     BlockHeap& heap = c.store.Heap();
@@ -39,6 +32,7 @@ void ReleaseResources() {
         *block = 0;
     }
     c.colours.Destroy();
+    DeleteLineNumberFont();
 }
 
 // All or nothing: on failure everything made so far is released.
@@ -47,7 +41,7 @@ bool Create(HWND window) {
     c.window = window;
     c.busy = false;
     c.focused = false;
-    c.view = ViewGeometry{};
+    c.view.Reset();
     c.options = ViewOptions{};
     c.scroll = SCROLLINFO{};
     c.scroll.cbSize = sizeof(SCROLLINFO);
@@ -60,11 +54,12 @@ bool Create(HWND window) {
     bool ok = c.markers != 0 && c.widths != 0 && c.layoutWork != 0 && c.store.Create();
     if (ok) {
         MeasureFont();
+        ok = MakeLineNumberFont();
         ReadSystemSettings();
         c.arrowCursor = LoadCursorA(nullptr, IDC_ARROW);
         c.beamCursor = LoadCursorA(nullptr, IDC_IBEAM);
         c.waitCursor = LoadCursorA(nullptr, IDC_WAIT);
-        ok = c.colours.Create() && c.arrowCursor && c.beamCursor && c.waitCursor;
+        ok = ok && c.colours.Create() && c.arrowCursor && c.beamCursor && c.waitCursor;
     }
     if (!ok) ReleaseResources();
     return ok;
@@ -74,7 +69,7 @@ void Paint(HWND window) {
     EditControl& c = Control();
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
-    auto paint = [dc] { PaintView(dc); };
+    auto paint = [dc, &ps] { PaintOffScreen(dc, ps.rcPaint); };
     if (RunGuarded(paint)) {
         c.store.Buffer().Unlock(c.store.Heap());
         EndPaint(window, &ps);
@@ -95,21 +90,6 @@ void SwitchFocus(bool focused) {
     InvalidateRect(c.window, nullptr, FALSE);
 }
 
-void Resize(LPARAM size) {
-    EditControl& c = Control();
-    c.view.clientWidth = LOWORD(size);
-    c.view.clientHeight = HIWORD(size);
-    UpdateScrollBars();
-    InvalidateRect(c.window, nullptr, FALSE);
-}
-
-void Wheel(WPARAM wParam) {
-    int step = Control().view.wheelStep;
-    if (step == 0) return;
-    int lines = -static_cast<short>(HIWORD(wParam)) / step;
-    ScrollToLine(std::int64_t{Control().view.firstVisibleLine} + lines);
-}
-
 LRESULT CALLBACK EditViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     EditControl& c = Control();
     c.parent = GetParent(window);
@@ -119,29 +99,23 @@ LRESULT CALLBACK EditViewProc(HWND window, UINT message, WPARAM wParam, LPARAM l
         KillTimer(window, kDragTimer);
         ReleaseResources();
         return 0;
-    case WM_SIZE: Resize(lParam); return 0;
+    case WM_SIZE: ResizeView(LOWORD(lParam), HIWORD(lParam)); return 0;
     case WM_SETFOCUS: SwitchFocus(true); return 0;
     case WM_KILLFOCUS: SwitchFocus(false); return 0;
     case WM_GETTEXTLENGTH: return c.store.Length();
     case WM_PAINT: Paint(window); return 0;
     case WM_SETTINGCHANGE: ReadSystemSettings(); return 0;
     case WM_MOUSEACTIVATE: SetFocus(window); return MA_ACTIVATE;
-    case WM_SETFONT:
-        c.view.font = reinterpret_cast<HFONT>(wParam);
-        MeasureFont();
-        UpdateScrollBars();
-        if (c.focused) CreateViewCaret();
-        if (LOWORD(lParam)) InvalidateRect(window, nullptr, FALSE);
-        return 0;
+    case WM_SETFONT: ChangeFont(reinterpret_cast<HFONT>(wParam), LOWORD(lParam) != 0); return 0;
     case WM_CHAR:
         // Backspace and Delete arrive as keys.
         return 0;
     case WM_VSCROLL: ScrollByCode(LOWORD(wParam)); return 0;
-    case WM_MOUSEWHEEL: Wheel(wParam); return 0;
+    case WM_HSCROLL: ScrollColumnsByCode(LOWORD(wParam)); return 0;
+    case WM_MOUSEWHEEL: ScrollWheel(wParam); return 0;
     case WM_LBUTTONDOWN: SetFocus(window); return 0;
     case WM_KEYDOWN:
     case WM_TIMER:
-    case WM_HSCROLL:
     case WM_MOUSEMOVE:
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
