@@ -18,7 +18,7 @@ start_wine_session() {
     wineboot -i >/dev/null 2>&1 || true
     # Let the server that wineboot started end, then keep one alive for the
     # whole run so that each test program starts in well under a second.
-    wineserver -w
+    timeout 60 wineserver -w || wineserver -k
     wineserver -p
 }
 

@@ -3,6 +3,8 @@
 // process would share it, so the program creates exactly one.
 #include <windows.h>
 
+#include "editview/control_events.h"
+#include "editview/model/editing.h"
 #include "editview/model/text_store.h"
 #include "editview/view/colours.h"
 #include "editview/view/view_state.h"
@@ -21,6 +23,8 @@ struct EditControl {
     HCURSOR arrowCursor = nullptr, beamCursor = nullptr, waitCursor = nullptr;
     SCROLLINFO scroll{};
     TextStore store{SystemHeap()};
+    ControlEvents events;
+    Editor editor{store, events};
     BlockHandle markers = 0, widths = 0, layoutWork = 0;
     std::uint32_t markerCount = 0, markerCapacity = 0;
     ColourSets colours;

@@ -6,6 +6,9 @@
 
 #include "editview/control_state.h"
 #include "editview/document_view.h"
+#include "editview/edit_operations.h"
+#include "editview/input/clipboard.h"
+#include "editview/input/edit_keys.h"
 #include "editview/model/fault_guard.h"
 #include "editview/notifications.h"
 #include "editview/view/caret.h"
@@ -107,22 +110,20 @@ LRESULT CALLBACK EditViewProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_SETTINGCHANGE: ReadSystemSettings(); return 0;
     case WM_MOUSEACTIVATE: SetFocus(window); return MA_ACTIVATE;
     case WM_SETFONT: ChangeFont(reinterpret_cast<HFONT>(wParam), LOWORD(lParam) != 0); return 0;
-    case WM_CHAR:
-        // Backspace and Delete arrive as keys.
-        return 0;
+    case WM_CHAR: return TypeCharacter(wParam);
+    case WM_KEYDOWN: HandleEditKey(wParam); return 0;
+    case WM_CUT: return CutSelection();
+    case WM_COPY: return CopySelection();
+    case WM_PASTE: return Paste();
+    case WM_CLEAR: return ClearSelection();
     case WM_VSCROLL: ScrollByCode(LOWORD(wParam)); return 0;
     case WM_HSCROLL: ScrollColumnsByCode(LOWORD(wParam)); return 0;
     case WM_MOUSEWHEEL: ScrollWheel(wParam); return 0;
     case WM_LBUTTONDOWN: SetFocus(window); return 0;
-    case WM_KEYDOWN:
     case WM_TIMER:
     case WM_MOUSEMOVE:
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
-    case WM_CUT:
-    case WM_COPY:
-    case WM_PASTE:
-    case WM_CLEAR:
         return 0;
     default: return EditViewDispatch(window, message, wParam, lParam);
     }

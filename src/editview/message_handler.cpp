@@ -5,6 +5,7 @@
 #include "common/text_utils.h"
 #include "editview/control_state.h"
 #include "editview/document_view.h"
+#include "editview/edit_operations.h"
 #include "editview/editview.h"
 #include "editview/file_io.h"
 #include "editview/notifications.h"
@@ -130,10 +131,10 @@ LRESULT StandardMessage(UINT message, WPARAM wParam, LPARAM lParam, bool* handle
     case EM_SETHANDLE: return AdoptStringBlock(reinterpret_cast<HGLOBAL>(wParam));
     case EM_GETHANDLE: return static_cast<LRESULT>(store.Buffer().handle);
     case EM_GETFIRSTVISIBLELINE: return c.view.firstVisibleRow;
-    case EM_REPLACESEL:
-    case EM_CANUNDO:
-    case EM_UNDO:
-        return 0;
+    case EM_REPLACESEL: return ReplaceSelectionText(wParam, lParam);
+    case EM_CANUNDO: return c.editor.UndoSteps();
+    case EM_UNDO: return UndoEdit();
+    case EM_EMPTYUNDOBUFFER: c.editor.EmptyHistories(); return 0;
     default: *handled = false; return 0;
     }
 }
@@ -169,10 +170,10 @@ LRESULT PrivateMessage(UINT message, WPARAM wParam, LPARAM lParam, bool* handled
     case EVM_SETWORDWRAP: return SetWordWrap(wParam != 0);
     case EVM_GETDISPATCHPROC: return reinterpret_cast<LRESULT>(&EditViewDispatch);
     case EVM_SETCENTERAFTERFIND: c.options.centerAfterFind = wParam != 0; return 0;
+    case EVM_REDO: return RedoEdit();
+    case EVM_CANREDO: return c.editor.RedoSteps();
     case EVM_SEARCH:
     case EVM_GETSEARCHERROR:
-    case EVM_REDO:
-    case EVM_CANREDO:
         return 0;
     case EVM_LINEFROMCHAR: return store.LineFromOffset(static_cast<std::uint32_t>(lParam));
     default: *handled = false; return 0;

@@ -211,4 +211,10 @@ void TextStore::PlaceCaretPosition() {
     caretColumn_ = sel_.caret - LineIndex(caretLine_);
 }
 
+void TextStore::UnlockAll() {
+    buffer_.Unlock(heap_);
+    undo_.UnlockPool();
+    redo_.UnlockPool();
+}
+
 }  // namespace velmo

@@ -105,6 +105,8 @@ public:
     std::uint32_t RowColumn() const { return rowColumn_; }
     // Recomputes caret line, column, row and row column from the caret offset.
     void PlaceCaretPosition();
+    // Releases every block lock an interrupted operation may have left.
+    void UnlockAll();
 
     bool modified = false;
     bool overwrite = false;
