@@ -234,5 +234,36 @@ TEST_F(ViewPaintTest, TypingWithWrapOnKeepsRowsAndText) {
     EXPECT_EQ(Control().store.RowCount(), 2u);
 }
 
+// The window on screen, painted through WM_PAINT and the off-screen bitmap,
+// focused: a wrapped document with line numbers, a selection, named control
+// characters and a marker.
+TEST_F(ViewPaintTest, TheFocusedWindowShowsEverythingOnScreen) {
+    constexpr COLORREF kSelection = RGB(0x33, 0x99, 0xFF);
+    Send(EVM_SETSELCOLOR, kSelection);
+    Send(EVM_SETBKCOLOR, kWhite);
+    Send(EVM_SETTEXTCOLOR, kBlack);
+    std::string text = "Velmo 2 shows long lines wrapped into rows that fit the window, numbering only the "
+                       "first row of each line.\r\n\tTabs, NUL ";
+    text += std::string(1, '\0') + " and DEL \x7f show as named boxes.\r\n";
+    for (int i = 3; i <= 30; ++i) text += "Line " + std::to_string(i) + (i < 30 ? "\r\n" : "");
+    SetText(text);
+    Send(EVM_SETWORDWRAP, 1);
+    Send(EVM_SHOWLINENUMBERS, 1);
+    Send(EVM_SHOWCONTROLCHARS, 1);
+    Send(EVM_MARKLINE, 3);
+    ShowWindow(parent, SW_SHOW);
+    SetForegroundWindow(parent);
+    SetFocus(edit);
+    Send(EM_SETSEL, 6, 40);
+    UpdateWindow(parent);
+    PumpMessages();
+    Picture p = Capture(edit);
+    p.Save("window");
+    EXPECT_TRUE(Control().focused);
+    EXPECT_GT(p.Count(0, 0, p.width, Lh(), kSelection), 0);
+    EXPECT_GT(p.Count(0, 0, Left(), p.height, kBlack), 0);  // separator and digits
+    ShowWindow(parent, SW_HIDE);
+}
+
 }  // namespace
 }  // namespace velmo::test

@@ -100,6 +100,16 @@ Picture Render(HWND edit) {
     return canvas.Take();
 }
 
+Picture Capture(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    Canvas canvas(client.right, client.bottom);
+    HDC screen = GetDC(window);
+    BitBlt(canvas.Dc(), 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
+    ReleaseDC(window, screen);
+    return canvas.Take();
+}
+
 Picture TextPicture(int width, int height, HFONT font, const char* text, int x, int y, bool right) {
     Canvas canvas(width, height);
     SelectObject(canvas.Dc(), font);

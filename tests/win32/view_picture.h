@@ -24,6 +24,8 @@ struct Picture {
 
 // The control's client area as painted now.
 Picture Render(HWND edit);
+// The window's client area as the screen shows it (the window must be shown).
+Picture Capture(HWND window);
 // Text drawn black on white with `font` at (x, y), right-aligned when `right`.
 Picture TextPicture(int width, int height, HFONT font, const char* text, int x, int y, bool right = false);
 
