@@ -7,6 +7,7 @@
 #include "editview/model/editing.h"
 #include "editview/model/text_store.h"
 #include "editview/view/colours.h"
+#include "editview/view/row_layout_cache.h"
 #include "editview/view/view_state.h"
 
 namespace velmo {
@@ -21,14 +22,14 @@ struct EditControl {
     HWND parent = nullptr;  // refreshed at every message
     bool busy = false;      // an edit is being applied
     HCURSOR arrowCursor = nullptr, beamCursor = nullptr, waitCursor = nullptr;
-    SCROLLINFO scroll{};
     TextStore store{SystemHeap()};
     ControlEvents events;
     Editor editor{store, events};
-    BlockHandle markers = 0, widths = 0, layoutWork = 0;
+    BlockHandle markers = 0;
     std::uint32_t markerCount = 0, markerCapacity = 0;
     ColourSets colours;
     ViewState view;
+    RowLayoutCache layouts{SystemHeap()};  // the rows of the unwrapped view
     ViewOptions options;
     bool focused = false;
 };

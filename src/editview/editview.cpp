@@ -2,8 +2,6 @@
 // which handles window-level messages and hands the rest to the dispatcher.
 #include "editview/editview.h"
 
-#include <initializer_list>
-
 #include "editview/control_state.h"
 #include "editview/document_view.h"
 #include "editview/edit_operations.h"
@@ -23,17 +21,13 @@ namespace {
 
 constexpr UINT kDragTimer = 1;
 constexpr std::uint32_t kMarkerTableBytes = 500;
-constexpr std::uint32_t kWidthTableBytes = 3072;
-constexpr std::uint32_t kLayoutWorkBytes = 65536;
 
 void ReleaseResources() {
     EditControl& c = Control();
     BlockHeap& heap = c.store.Heap();
     c.store.Destroy();
-    for (BlockHandle* block : {&c.markers, &c.widths, &c.layoutWork}) {
-        heap.Free(*block);
-        *block = 0;
-    }
+    heap.Free(c.markers);
+    c.markers = 0;
     c.colours.Destroy();
     DeleteLineNumberFont();
 }
@@ -44,17 +38,14 @@ bool Create(HWND window) {
     c.window = window;
     c.busy = false;
     c.focused = false;
-    c.view.Reset();
+    c.view = ViewState{};
+    c.layouts.InvalidateAll();
     c.options = ViewOptions{};
-    c.scroll = SCROLLINFO{};
-    c.scroll.cbSize = sizeof(SCROLLINFO);
     BlockHeap& heap = c.store.Heap();
     c.markers = heap.Allocate(kMarkerTableBytes, false);
-    c.widths = heap.Allocate(kWidthTableBytes, false);
-    c.layoutWork = heap.Allocate(kLayoutWorkBytes, false);
     c.markerCount = 0;
     c.markerCapacity = kMarkerTableBytes / sizeof(std::uint32_t);
-    bool ok = c.markers != 0 && c.widths != 0 && c.layoutWork != 0 && c.store.Create();
+    bool ok = c.markers != 0 && c.store.Create();
     if (ok) {
         MeasureFont();
         ok = MakeLineNumberFont();

@@ -39,11 +39,11 @@ void ViewAfterEdit(const EditedSpan& span) {
     if (!c.store.WordWrap()) {
         WidenForLines(span.line, c.store.LineFromOffset(span.offset + span.inserted));
         std::int64_t index = std::int64_t{span.line} - v.firstVisibleRow;
-        std::uint32_t changed = span.linesChanged ? v.layouts.Capacity() : 1;
+        std::uint32_t changed = span.linesChanged ? c.layouts.Capacity() : 1;
         if (index < 0) {
-            v.layouts.InvalidateAll();
+            c.layouts.InvalidateAll();
         } else {
-            v.layouts.InvalidateRows(static_cast<std::uint32_t>(index), changed);
+            c.layouts.InvalidateRows(static_cast<std::uint32_t>(index), changed);
         }
     }
     std::uint32_t firstBefore = v.firstVisibleRow;

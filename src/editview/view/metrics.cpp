@@ -90,8 +90,9 @@ void ComputeGeometry() {
     v.area = ComputeTextArea(v.clientWidth, v.ShownGutterWidth(), v.margins, v.widths.ColumnWidth());
     v.rows = ComputeRowCounts(v.clientHeight, v.lineHeight);
     // One record per row that can show, rather than a fixed number.
-    if (v.layouts.Capacity() != v.rows.touched) (void)v.layouts.Resize(v.rows.touched);
-    v.layouts.InvalidateAll();
+    RowLayoutCache& layouts = Control().layouts;
+    if (layouts.Capacity() != v.rows.touched) (void)layouts.Resize(v.rows.touched);
+    layouts.InvalidateAll();
 }
 
 void ReadSystemSettings() {

@@ -49,15 +49,16 @@ void RepaintNow() {
 // Moves the view to `row` without repainting; true when it moved.
 bool MoveToRow(std::uint32_t row) {
     ViewState& v = Control().view;
+    RowLayoutCache& layouts = Control().layouts;
     row = std::min(row, FirstRowAfterCode(Frame(), SB_BOTTOM, 0));
     if (row == v.firstVisibleRow) return false;
     // A single-row scroll keeps the other rows' layouts.
     if (row == v.firstVisibleRow + 1) {
-        v.layouts.ShiftUp(v.rows.full);
+        layouts.ShiftUp(v.rows.full);
     } else if (row + 1 == v.firstVisibleRow) {
-        v.layouts.ShiftDown(v.rows.full);
+        layouts.ShiftDown(v.rows.full);
     } else {
-        v.layouts.InvalidateAll();
+        layouts.InvalidateAll();
     }
     v.firstVisibleRow = row;
     SetScrollPos(Control().window, SB_VERT, static_cast<int>(std::min<std::uint32_t>(row, 0x7FFFFFFF)), TRUE);
@@ -75,7 +76,7 @@ bool MoveToColumn(std::uint32_t column) {
     v.firstVisibleColumn = column;
     TextLock text;
     std::uint32_t first = v.firstVisibleRow;
-    v.layouts.ScrollHorizontally(
+    c.layouts.ScrollHorizontally(
         v.rows.touched, [&](std::uint32_t k) { return RowBytes(text.Bytes(), first + k); }, oldOffset,
         FrameUpTo(v.area.textRight));
     SetScrollPos(c.window, SB_HORZ, static_cast<int>(std::min<std::uint32_t>(column, 0x7FFFFFFF)), TRUE);
@@ -181,14 +182,14 @@ void ClampScrollPosition() {
     std::uint32_t row = ClampFirstRow(Frame());
     if (row != v.firstVisibleRow) {
         v.firstVisibleRow = row;
-        v.layouts.InvalidateAll();
+        c.layouts.InvalidateAll();
     }
     std::uint32_t column = c.store.WordWrap() ? 0
                                               : ClampFirstColumn(v.firstVisibleColumn, v.area.visibleColumns,
                                                                  v.columns.total);
     if (column != v.firstVisibleColumn) {
         v.firstVisibleColumn = column;
-        v.layouts.InvalidateAll();
+        c.layouts.InvalidateAll();
     }
 }
 

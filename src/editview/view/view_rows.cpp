@@ -30,7 +30,7 @@ RowLayout LayoutOfRow(const std::uint8_t* text, std::uint32_t row) {
         return RowLayout{0, 0, 0, static_cast<std::int32_t>(bytes.length), 0, end};
     }
     std::int64_t index = std::int64_t{row} - c.view.firstVisibleRow;
-    return c.view.layouts.Load(index, bytes, FrameUpTo(c.view.area.textRight));
+    return c.layouts.Load(index, bytes, FrameUpTo(c.view.area.textRight));
 }
 
 std::int64_t XInRow(const std::uint8_t* text, std::uint32_t row, std::uint32_t column) {
@@ -52,7 +52,7 @@ void LayOutVisibleRows() {
     if (c.store.WordWrap()) return;
     TextLock text;
     std::uint32_t first = c.view.firstVisibleRow;
-    c.view.layouts.LayOutVisibleRows(
+    c.layouts.LayOutVisibleRows(
         c.view.rows.touched, [&](std::uint32_t k) { return RowBytes(text.Bytes(), first + k); },
         FrameUpTo(c.view.area.textRight));
 }

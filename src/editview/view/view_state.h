@@ -1,13 +1,12 @@
 #pragma once
 // What the view knows besides the document: the font and its measurements,
-// the horizontal and vertical geometry, the scroll position, the caret's
-// pixel position and the per-row layouts of the unwrapped view.
+// the horizontal and vertical geometry, the scroll position and the caret's
+// pixel position. Plain values: a new control starts from ViewState{}.
 #include <windows.h>
 
 #include <cstdint>
 
 #include "editview/view/char_width_table.h"
-#include "editview/view/row_layout_cache.h"
 #include "editview/view/view_geometry.h"
 
 namespace velmo {
@@ -32,30 +31,9 @@ struct ViewState {
     std::int64_t caretX = 0, caretY = 0;  // client pixels
     std::uint32_t wheelStep = 40;
     std::uint32_t caretWidth = 2;
-    RowLayoutCache layouts{SystemHeap()};
 
     std::uint32_t ShownGutterWidth() const { return lineNumbers ? gutterWidth : 0; }
     std::uint64_t ScrollOffset() const { return std::uint64_t{firstVisibleColumn} * widths.ColumnWidth(); }
-    // Back to the state of a new control; the layout records stay allocated.
-    void Reset() {
-        font = lineNumberFont = nullptr;
-        widths = CharWidthTable{};
-        fontHeight = lineHeight = 16;
-        externalLeading = 0;
-        padding = Padding{};
-        margins = Margins{};
-        lineNumbers = false;
-        gutterCharWidth = 0;
-        gutterWidth = kGutterExtra;
-        clientWidth = clientHeight = 0;
-        area = TextArea{};
-        rows = RowCounts{};
-        firstVisibleRow = firstVisibleColumn = 0;
-        widest = WidestLine{};
-        columns = ColumnRange{};
-        caretX = caretY = 0;
-        layouts.InvalidateAll();
-    }
 };
 
 }  // namespace velmo
