@@ -6,6 +6,29 @@
 
 namespace velmo {
 
+namespace {
+
+// The text for one layout build; a lock an edit in progress holds stays held.
+class TextRead {
+public:
+    TextRead(TextBuffer& buffer, BlockHeap& heap)
+        : buffer_(buffer), heap_(heap), wasLocked_(buffer.IsLocked()), bytes_(buffer.Lock(heap)) {}
+    ~TextRead() {
+        if (!wasLocked_) buffer_.Unlock(heap_);
+    }
+    TextRead(const TextRead&) = delete;
+    TextRead& operator=(const TextRead&) = delete;
+    const std::uint8_t* Bytes() const { return bytes_; }
+
+private:
+    TextBuffer& buffer_;
+    BlockHeap& heap_;
+    bool wasLocked_;
+    const std::uint8_t* bytes_;
+};
+
+}  // namespace
+
 bool TextStore::Create() {
     BlockHandle text = heap_.Allocate(kGrowthStep, true);
     if (text == 0) return false;
@@ -129,9 +152,7 @@ bool TextStore::SetWordWrap(bool on, const CharWidthTable& widths, std::uint32_t
     if (on) {
         RowTable rows;
         WrapRules rules{&widths, wrapWidth};
-        bool built = BuildRowTable(heap_, buffer_.Lock(heap_), buffer_.length, rules, &rows);
-        buffer_.Unlock(heap_);
-        if (!built) return false;
+        if (!BuildRowTable(heap_, TextRead(buffer_, heap_).Bytes(), buffer_.length, rules, &rows)) return false;
         FreeLayout();
         rows_ = rows;
         wrapWidths_ = widths;
@@ -139,9 +160,7 @@ bool TextStore::SetWordWrap(bool on, const CharWidthTable& widths, std::uint32_t
         wrap_ = true;
     } else {
         LineTable table;
-        bool built = BuildLineTable(heap_, buffer_.Lock(heap_), buffer_.length, &table);
-        buffer_.Unlock(heap_);
-        if (!built) return false;
+        if (!BuildLineTable(heap_, TextRead(buffer_, heap_).Bytes(), buffer_.length, &table)) return false;
         FreeLayout();
         lines_ = table;
         wrap_ = false;
@@ -152,9 +171,8 @@ bool TextStore::SetWordWrap(bool on, const CharWidthTable& widths, std::uint32_t
 
 bool TextStore::Rewrap(const CharWidthTable& widths, std::uint32_t wrapWidth) {
     if (!wrap_) return true;
-    bool built = RebuildRowTable(heap_, buffer_.Lock(heap_), buffer_.length, WrapRules{&widths, wrapWidth}, &rows_);
-    buffer_.Unlock(heap_);
-    if (!built) return false;
+    WrapRules rules{&widths, wrapWidth};
+    if (!RebuildRowTable(heap_, TextRead(buffer_, heap_).Bytes(), buffer_.length, rules, &rows_)) return false;
     wrapWidths_ = widths;
     wrapWidth_ = wrapWidth;
     PlaceCaretPosition();
