@@ -234,6 +234,34 @@ TEST_F(ViewPaintTest, TypingWithWrapOnKeepsRowsAndText) {
     EXPECT_EQ(Control().store.RowCount(), 2u);
 }
 
+// Enter on line 999 makes the gutter one digit wider: the text area narrows
+// and every row is broken again for it.
+TEST_F(ViewPaintTest, AWiderGutterBreaksTheRowsAgain) {
+    SetLines(999);
+    Send(EVM_SHOWLINENUMBERS, 1);
+    Send(EVM_SETWORDWRAP, 1);
+    std::uint32_t before = View().area.width;
+    std::uint32_t end = static_cast<std::uint32_t>(Send(WM_GETTEXTLENGTH));
+    Send(EM_SETSEL, end, end);
+    Send(WM_CHAR, '\r', 0);
+    EXPECT_EQ(Send(EM_GETLINECOUNT), 1000);
+    EXPECT_LT(View().area.width, before);
+    EXPECT_EQ(Control().store.Rules().wrapWidth, View().area.width);
+}
+
+TEST_F(ViewPaintTest, NoFontMeansTheSystemFont) {
+    Send(WM_SETFONT, 0, 0);
+    HDC dc = GetDC(edit);
+    SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    TEXTMETRICA metrics;
+    GetTextMetricsA(dc, &metrics);
+    INT x = 0;
+    GetCharWidth32A(dc, 'x', 'x', &x);
+    ReleaseDC(edit, dc);
+    EXPECT_EQ(Fh(), metrics.tmHeight);
+    EXPECT_EQ(Cw(), x);
+}
+
 // The window on screen, painted through WM_PAINT and the off-screen bitmap,
 // focused: a wrapped document with line numbers, a selection, named control
 // characters and a marker.
