@@ -15,7 +15,7 @@ void AfterDocumentReplaced() {
     c.markerCount = 0;
     ComputeGutter(false);
     // A new gutter width changes the text area the rows were broken for.
-    Relayout(c.store.WordWrap(), true);
+    Relayout(false, true);
     PostCaretPosition();
 }
 

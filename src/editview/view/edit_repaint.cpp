@@ -32,7 +32,7 @@ void ViewAfterEdit(const EditedSpan& span) {
     ViewState& v = c.view;
     // More digits in the gutter narrow the text area: everything is laid out again.
     if (ComputeGutter(true) && v.lineNumbers) {
-        Relayout(true, false);
+        Relayout(false, false);
         return;
     }
     std::uint32_t row = c.store.RowFromOffset(span.offset);

@@ -33,23 +33,25 @@ void MeasureWidestLine() {
     v.widest = FindWidestLine(c.store.Lines(), text.Bytes(), v.widths);
 }
 
-// Breaks the rows again for the current widths and text area. A minimised
-// window keeps its rows: a width of 0 would put every byte on a row of its own.
-void Rebreak() {
+// Breaks the rows again when the widths or the text area's width changed. A
+// minimised window keeps its rows: a width of 0 would put every byte on a row
+// of its own.
+void Rebreak(bool widthsChanged) {
     EditControl& c = Control();
     if (!c.store.WordWrap() || c.view.clientWidth == 0) return;
+    if (!widthsChanged && c.store.Rules().wrapWidth == c.view.area.width) return;
     WaitCursor wait;
     if (!c.store.Rewrap(c.view.widths, c.view.area.width)) NotifyParent(EN_ERRSPACE);
 }
 
 }  // namespace
 
-void Relayout(bool rebreak, bool remeasure) {
+void Relayout(bool widthsChanged, bool textChanged) {
     EditControl& c = Control();
     ViewState& v = c.view;
     ComputeGeometry();
-    if (rebreak) Rebreak();
-    if (remeasure) MeasureWidestLine();
+    Rebreak(widthsChanged);
+    if (widthsChanged || textChanged) MeasureWidestLine();
     v.columns = ColumnRangeFor(v.widest.width, v.widths.ColumnWidth());
     ClampScrollPosition();
     UpdateScrollBars();
@@ -67,7 +69,7 @@ void ChangeFont(HFONT font, bool redraw) {
     MeasureFont();
     MakeLineNumberFont();
     ComputeGutter(false);
-    Relayout(true, true);
+    Relayout(true, false);
     if (c.focused) CreateViewCaret();
     if (redraw) UpdateWindow(c.window);
 }
@@ -81,7 +83,7 @@ void ChangePadding(WPARAM above, LPARAM below) {
 
 void ChangeMargins(WPARAM left, LPARAM right) {
     Control().view.margins = MarginsFromRequest(static_cast<std::int64_t>(left), static_cast<std::int64_t>(right));
-    Relayout(true, false);
+    Relayout(false, false);
 }
 
 void ShowLineNumbers(bool on) {
@@ -89,7 +91,7 @@ void ShowLineNumbers(bool on) {
     if (on == v.lineNumbers) return;
     v.lineNumbers = on;
     if (on) ComputeGutter(false);
-    Relayout(true, false);
+    Relayout(false, false);
 }
 
 void ShowControlChars(bool on) {
@@ -98,7 +100,7 @@ void ShowControlChars(bool on) {
     WaitCursor wait;
     c.store.showControlChars = on;
     c.view.widths.ShowControlChars(on);
-    Relayout(true, true);
+    Relayout(true, false);
 }
 
 LRESULT SetWordWrap(bool on) {
@@ -123,10 +125,9 @@ LRESULT SetWordWrap(bool on) {
 
 void ResizeView(std::uint32_t width, std::uint32_t height) {
     ViewState& v = Control().view;
-    bool widthChanged = width != v.clientWidth;
     v.clientWidth = width;
     v.clientHeight = height;
-    Relayout(widthChanged, false);
+    Relayout(false, false);
 }
 
 }  // namespace velmo

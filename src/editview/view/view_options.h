@@ -18,9 +18,10 @@ void ShowControlChars(bool on);                  // EVM_SHOWCONTROLCHARS
 LRESULT SetWordWrap(bool on);
 void ResizeView(std::uint32_t width, std::uint32_t height);  // WM_SIZE
 
-// After a change of the measurements: geometry, rows (broken again with
-// wrap on when `rebreak`), widest line (measured again with wrap off when
-// `remeasure`), scroll position and bars, caret, and a repaint.
-void Relayout(bool rebreak, bool remeasure);
+// After a change of the measurements or of the whole text: geometry, rows
+// (broken again with wrap on when the character widths or the text area's
+// width changed), widest line (measured again with wrap off when the widths
+// or the text changed), scroll position and bars, caret, and a repaint.
+void Relayout(bool widthsChanged, bool textChanged);
 
 }  // namespace velmo
