@@ -1,6 +1,7 @@
 // Scrolling through the control's messages: the scroll-bar codes stop at the
 // last full page, the wheel takes whole notches, line scrolls clamp, and odd
 // sizes and settings never break the arithmetic.
+#include <cstdlib>
 #include <string>
 
 #include "editview/control_state.h"
@@ -116,6 +117,59 @@ TEST_F(ViewScrollTest, DegenerateSizesAndSettingsAreSafe) {
     Send(EVM_SETPADDING, 0, 0);
     EXPECT_EQ(Control().view.margins.left, 1u);
     EXPECT_EQ(Send(EM_GETLINECOUNT), 100);
+}
+
+}  // namespace
+}  // namespace velmo::test
+
+namespace velmo::test {
+namespace {
+
+// Edits and scrolls keep the row layouts they do not invalidate: after each
+// random step the picture must equal the one painted from fresh layouts.
+class ViewConsistencyTest : public EditViewTest {
+protected:
+    void SetUp() override {
+        EditViewTest::SetUp();
+        Send(WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT)), 0);
+        std::string text;
+        for (int i = 0; i < 60; ++i) text += std::string(static_cast<std::size_t>(i * 7 % 150), 'a' + i % 26) + "\t|\r\n";
+        SetText(text);
+        Send(EVM_SHOWLINENUMBERS, 1);
+    }
+    // The picture painted from layouts computed afresh.
+    Picture Fresh() {
+        Control().layouts.InvalidateAll();
+        return Render(edit);
+    }
+    void Run(unsigned seed) {
+        std::srand(seed);
+        for (int step = 0; step < 150 && !HasFailure(); ++step) {
+            int roll = std::rand() % 10;
+            if (roll < 3) {
+                Send(WM_CHAR, "x\t\r"[std::rand() % 3], 0);
+            } else if (roll < 4) {
+                Send(WM_KEYDOWN, VK_BACK, 0);
+            } else if (roll < 6) {
+                Send(WM_VSCROLL, std::rand() % 4, 0);
+            } else if (roll < 8) {
+                Send(WM_HSCROLL, std::rand() % 4, 0);
+            } else {
+                LRESULT length = Send(WM_GETTEXTLENGTH);
+                Send(EM_SETSEL, std::rand() % (length + 1), std::rand() % (length + 1));
+                Send(EM_SCROLLCARET);
+            }
+            Picture now = Render(edit);
+            ASSERT_TRUE(now.pixels == Fresh().pixels) << "seed " << seed << " step " << step;
+        }
+    }
+};
+
+TEST_F(ViewConsistencyTest, IncrementalLayoutsPaintAsFreshOnesWithWrapOff) { Run(7); }
+
+TEST_F(ViewConsistencyTest, IncrementalRowsPaintAsFreshOnesWithWrapOn) {
+    Send(EVM_SETWORDWRAP, 1);
+    Run(11);
 }
 
 }  // namespace
