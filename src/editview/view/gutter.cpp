@@ -88,8 +88,7 @@ void DrawMarker(HDC dc, int y) {
     DeleteObject(brush);
 }
 
-}  // namespace
-
+// Marker keys are few; a linear look-up is enough.
 bool IsMarked(std::uint32_t key) {
     EditControl& c = Control();
     if (c.markerCount == 0) return false;
@@ -98,6 +97,8 @@ bool IsMarked(std::uint32_t key) {
     c.store.Heap().Unlock(c.markers);
     return marked;
 }
+
+}  // namespace
 
 void DrawGutterRow(HDC dc, std::uint32_t row, int y) {
     const EditControl& c = Control();

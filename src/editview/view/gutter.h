@@ -9,7 +9,5 @@ namespace velmo {
 // The gutter of document row `row` drawn at `y`: background, the line's
 // number on the first row of each line, the separator and its marker.
 void DrawGutterRow(HDC dc, std::uint32_t row, int y);
-// Whether the marker list holds `key`.
-bool IsMarked(std::uint32_t key);
 
 }  // namespace velmo
