@@ -1,6 +1,7 @@
 // What the control shows, read back pixel by pixel: text, selection colours,
 // tab stops, named control characters, the line-number gutter and markers,
 // with word wrap on and off. A few pictures are kept as artefacts.
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -217,6 +218,21 @@ TEST_F(ViewPaintTest, WordWrapKeepsTheBytesAndAnswersPerMode) {
     EXPECT_EQ(Send(EM_GETLINECOUNT), 2);
     EXPECT_EQ(Send(EM_GETFIRSTVISIBLELINE), 0);
     EXPECT_EQ(store.RowCount(), 2u);
+}
+
+// Rows that cannot be had leave wrap off, with EN_ERRSPACE to the parent.
+TEST_F(ViewPaintTest, WrapThatCannotBeBuiltStaysOff) {
+    SetLines(50);
+    Log().Clear();
+    SystemHeap().FailAlways(true);
+    LRESULT mode = Send(EVM_SETWORDWRAP, 1);
+    SystemHeap().FailAlways(false);
+    EXPECT_EQ(mode, 0);
+    EXPECT_FALSE(Control().store.WordWrap());
+    auto codes = Log().CommandCodes();
+    EXPECT_EQ(std::count(codes.begin(), codes.end(), EN_ERRSPACE), 1);
+    EXPECT_EQ(Send(EM_GETLINECOUNT), 50);
+    EXPECT_EQ(Send(EVM_SETWORDWRAP, 1), 1);
 }
 
 TEST_F(ViewPaintTest, TypingWithWrapOnKeepsRowsAndText) {
