@@ -7,6 +7,7 @@
 
 #include "editview/control_state.h"
 #include "editview/editview_messages.h"
+#include "editview/view/hit_test.h"
 #include "view_picture.h"
 
 namespace velmo::test {
@@ -207,6 +208,7 @@ TEST_F(ViewPaintTest, WordWrapKeepsTheBytesAndAnswersPerMode) {
     char first[2] = {line[perRow], 0};
     int l = Left(), lh = Lh();
     EXPECT_TRUE(SameGlyphs(p, kBlack, RECT{l, lh, l + Cw(), 2 * lh}, TextPicture(64, lh, font, first, 0, 0), l, lh));
+    EXPECT_EQ(HitTest(l + 1, lh + 1), perRow);  // rows are hit as rows
     // Only the first row of a line is numbered.
     EXPECT_GT(InRow(p, 0, lh, 0, l - 2, kNumberColour), 0);
     EXPECT_EQ(p.Count(0, lh, l - 2, p.height, kNumberColour), 0);

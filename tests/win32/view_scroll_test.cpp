@@ -6,6 +6,7 @@
 
 #include "editview/control_state.h"
 #include "editview/editview_messages.h"
+#include "editview/view/hit_test.h"
 #include "view_picture.h"
 
 namespace velmo::test {
@@ -94,6 +95,22 @@ TEST_F(ViewScrollTest, HorizontalScrollingFollowsColumnsWithWrapOff) {
     Send(EM_SCROLLCARET);
     std::uint32_t visible = Control().view.area.visibleColumns;
     EXPECT_EQ(Control().view.firstVisibleColumn, 450 / visible * visible);
+}
+
+TEST_F(ViewScrollTest, PointsMapToTheNearestCharacterBoundary) {
+    SetText("abcdef\r\n\r\nxy\tz");
+    const ViewState& v = Control().view;
+    int l = static_cast<int>(v.area.textLeft), cw = static_cast<int>(v.widths.ColumnWidth());
+    int lh = static_cast<int>(v.lineHeight);
+    EXPECT_EQ(HitTest(l + 2 * cw + cw / 2 - 1, 1), 2u);   // left half of "c": before it
+    EXPECT_EQ(HitTest(l + 2 * cw + cw / 2 + 1, 1), 3u);   // right half: after it
+    EXPECT_EQ(HitTest(0, 1), 0u);                         // the margin: the row's start
+    EXPECT_EQ(HitTest(l + 100 * cw, 1), 6u);              // beyond the line: its end, before the break
+    EXPECT_EQ(HitTest(l + 5 * cw, lh + 1), 8u);           // an empty line
+    EXPECT_EQ(HitTest(l + 3 * cw + 1, 2 * lh + 1), 13u);  // past the middle of the tab's jump: after it
+    EXPECT_EQ(HitTest(l + 2 * cw + 1, 2 * lh + 1), 12u);  // just after "y": before the tab
+    EXPECT_EQ(HitTest(l, 50 * lh), 10u);                  // below the text: the last row
+    EXPECT_EQ(HitTest(l, -5), 0u);
 }
 
 // A minimised window, an enormous padding or margin: nothing divides by zero
