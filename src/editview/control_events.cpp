@@ -3,14 +3,13 @@
 #include "editview/control_state.h"
 #include "editview/editview.h"
 #include "editview/notifications.h"
-#include "editview/view/simple_view.h"
+#include "editview/view/caret.h"
+#include "editview/view/edit_repaint.h"
+#include "editview/view/scrolling.h"
 
 namespace velmo {
 
-void ControlEvents::TextEdited(const EditedSpan&) {
-    UpdateScrollBars();
-    InvalidateRect(Control().window, nullptr, FALSE);
-}
+void ControlEvents::TextEdited(const EditedSpan& span) { ViewAfterEdit(span); }
 
 void ControlEvents::TextChanged() { NotifyParent(EN_CHANGE); }
 

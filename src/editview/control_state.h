@@ -7,23 +7,12 @@
 #include "editview/model/editing.h"
 #include "editview/model/text_store.h"
 #include "editview/view/colours.h"
+#include "editview/view/row_layout_cache.h"
+#include "editview/view/view_state.h"
 
 namespace velmo {
 
-struct ViewGeometry {
-    HFONT font = nullptr;  // the caller's font (WM_SETFONT); null means the system font
-    int lineHeight = 16;
-    int clientWidth = 0, clientHeight = 0;
-    int paddingAbove = 0, paddingBelow = 0;
-    int marginLeft = 0, marginRight = 0;
-    std::uint32_t firstVisibleLine = 0;
-    int wheelStep = 40;
-    int caretWidth = 1;
-};
-
 struct ViewOptions {
-    bool lineNumbers = false;
-    bool wordWrap = false;
     bool centerAfterFind = false;
     int markerStyle = 0;
 };
@@ -33,14 +22,14 @@ struct EditControl {
     HWND parent = nullptr;  // refreshed at every message
     bool busy = false;      // an edit is being applied
     HCURSOR arrowCursor = nullptr, beamCursor = nullptr, waitCursor = nullptr;
-    SCROLLINFO scroll{};
     TextStore store{SystemHeap()};
     ControlEvents events;
     Editor editor{store, events};
-    BlockHandle markers = 0, widths = 0, layoutWork = 0;
+    BlockHandle markers = 0;
     std::uint32_t markerCount = 0, markerCapacity = 0;
     ColourSets colours;
-    ViewGeometry view;
+    ViewState view;
+    RowLayoutCache layouts{SystemHeap()};  // the rows of the unwrapped view
     ViewOptions options;
     bool focused = false;
 };

@@ -2,17 +2,20 @@
 
 #include "editview/control_state.h"
 #include "editview/notifications.h"
-#include "editview/view/simple_view.h"
+#include "editview/view/caret.h"
+#include "editview/view/metrics.h"
+#include "editview/view/view_options.h"
 
 namespace velmo {
 
 void AfterDocumentReplaced() {
     EditControl& c = Control();
-    c.view.firstVisibleLine = 0;
+    c.view.firstVisibleRow = 0;
+    c.view.firstVisibleColumn = 0;
     c.markerCount = 0;
-    UpdateScrollBars();
-    InvalidateRect(c.window, nullptr, FALSE);
-    PlaceCaret();
+    ComputeGutter(false);
+    // A new gutter width changes the text area the rows were broken for.
+    Relayout(false, true);
     PostCaretPosition();
 }
 

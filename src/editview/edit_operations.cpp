@@ -10,7 +10,7 @@ namespace velmo {
 
 namespace {
 
-const char* ReplaceFaultText() { return Control().options.wordWrap ? "Error 4" : "Error 3"; }
+const char* ReplaceFaultText() { return Control().store.WordWrap() ? "Error 4" : "Error 3"; }
 
 // Runs one edit with the busy flag set. After a fault the blocks the edit had
 // locked are unlocked and the flag cleared before the fault is reported, so

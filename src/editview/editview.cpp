@@ -2,9 +2,6 @@
 // which handles window-level messages and hands the rest to the dispatcher.
 #include "editview/editview.h"
 
-#include <algorithm>
-#include <initializer_list>
-
 #include "editview/control_state.h"
 #include "editview/document_view.h"
 #include "editview/edit_operations.h"
@@ -12,7 +9,11 @@
 #include "editview/input/edit_keys.h"
 #include "editview/model/fault_guard.h"
 #include "editview/notifications.h"
-#include "editview/view/simple_view.h"
+#include "editview/view/caret.h"
+#include "editview/view/metrics.h"
+#include "editview/view/painter.h"
+#include "editview/view/scrolling.h"
+#include "editview/view/view_options.h"
 
 namespace velmo {
 
@@ -20,28 +21,15 @@ namespace {
 
 constexpr UINT kDragTimer = 1;
 constexpr std::uint32_t kMarkerTableBytes = 500;
-constexpr std::uint32_t kWidthTableBytes = 3072;
-constexpr std::uint32_t kLayoutWorkBytes = 65536;
-
-void ReadSystemSettings() {
-    EditControl& c = Control();
-    UINT lines = 3;
-    SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-    c.view.wheelStep = lines == 0 ? 0 : 120 / static_cast<int>(std::min<UINT>(lines, 120));
-    DWORD width = 1;
-    if (!SystemParametersInfoA(SPI_GETCARETWIDTH, 0, &width, 0) || width == 0) width = 1;
-    c.view.caretWidth = static_cast<int>(width);
-}
 
 void ReleaseResources() {
     EditControl& c = Control();
     BlockHeap& heap = c.store.Heap();
     c.store.Destroy();
-    for (BlockHandle* block : {&c.markers, &c.widths, &c.layoutWork}) {
-        heap.Free(*block);
-        *block = 0;
-    }
+    heap.Free(c.markers);
+    c.markers = 0;
     c.colours.Destroy();
+    DeleteLineNumberFont();
 }
 
 // All or nothing: on failure everything made so far is released.
@@ -50,24 +38,22 @@ bool Create(HWND window) {
     c.window = window;
     c.busy = false;
     c.focused = false;
-    c.view = ViewGeometry{};
+    c.view = ViewState{};
+    c.layouts.InvalidateAll();
     c.options = ViewOptions{};
-    c.scroll = SCROLLINFO{};
-    c.scroll.cbSize = sizeof(SCROLLINFO);
     BlockHeap& heap = c.store.Heap();
     c.markers = heap.Allocate(kMarkerTableBytes, false);
-    c.widths = heap.Allocate(kWidthTableBytes, false);
-    c.layoutWork = heap.Allocate(kLayoutWorkBytes, false);
     c.markerCount = 0;
     c.markerCapacity = kMarkerTableBytes / sizeof(std::uint32_t);
-    bool ok = c.markers != 0 && c.widths != 0 && c.layoutWork != 0 && c.store.Create();
+    bool ok = c.markers != 0 && c.store.Create();
     if (ok) {
         MeasureFont();
+        ok = MakeLineNumberFont();
         ReadSystemSettings();
         c.arrowCursor = LoadCursorA(nullptr, IDC_ARROW);
         c.beamCursor = LoadCursorA(nullptr, IDC_IBEAM);
         c.waitCursor = LoadCursorA(nullptr, IDC_WAIT);
-        ok = c.colours.Create() && c.arrowCursor && c.beamCursor && c.waitCursor;
+        ok = ok && c.colours.Create() && c.arrowCursor && c.beamCursor && c.waitCursor;
     }
     if (!ok) ReleaseResources();
     return ok;
@@ -77,7 +63,7 @@ void Paint(HWND window) {
     EditControl& c = Control();
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
-    auto paint = [dc] { PaintView(dc); };
+    auto paint = [dc, &ps] { PaintOffScreen(dc, ps.rcPaint); };
     if (RunGuarded(paint)) {
         c.store.Buffer().Unlock(c.store.Heap());
         EndPaint(window, &ps);
@@ -98,21 +84,6 @@ void SwitchFocus(bool focused) {
     InvalidateRect(c.window, nullptr, FALSE);
 }
 
-void Resize(LPARAM size) {
-    EditControl& c = Control();
-    c.view.clientWidth = LOWORD(size);
-    c.view.clientHeight = HIWORD(size);
-    UpdateScrollBars();
-    InvalidateRect(c.window, nullptr, FALSE);
-}
-
-void Wheel(WPARAM wParam) {
-    int step = Control().view.wheelStep;
-    if (step == 0) return;
-    int lines = -static_cast<short>(HIWORD(wParam)) / step;
-    ScrollToLine(std::int64_t{Control().view.firstVisibleLine} + lines);
-}
-
 LRESULT CALLBACK EditViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     EditControl& c = Control();
     c.parent = GetParent(window);
@@ -122,20 +93,14 @@ LRESULT CALLBACK EditViewProc(HWND window, UINT message, WPARAM wParam, LPARAM l
         KillTimer(window, kDragTimer);
         ReleaseResources();
         return 0;
-    case WM_SIZE: Resize(lParam); return 0;
+    case WM_SIZE: ResizeView(LOWORD(lParam), HIWORD(lParam)); return 0;
     case WM_SETFOCUS: SwitchFocus(true); return 0;
     case WM_KILLFOCUS: SwitchFocus(false); return 0;
     case WM_GETTEXTLENGTH: return c.store.Length();
     case WM_PAINT: Paint(window); return 0;
     case WM_SETTINGCHANGE: ReadSystemSettings(); return 0;
     case WM_MOUSEACTIVATE: SetFocus(window); return MA_ACTIVATE;
-    case WM_SETFONT:
-        c.view.font = reinterpret_cast<HFONT>(wParam);
-        MeasureFont();
-        UpdateScrollBars();
-        if (c.focused) CreateViewCaret();
-        if (LOWORD(lParam)) InvalidateRect(window, nullptr, FALSE);
-        return 0;
+    case WM_SETFONT: ChangeFont(reinterpret_cast<HFONT>(wParam), LOWORD(lParam) != 0); return 0;
     case WM_CHAR: return TypeCharacter(wParam);
     case WM_KEYDOWN: HandleEditKey(wParam); return 0;
     case WM_CUT: return CutSelection();
@@ -143,10 +108,10 @@ LRESULT CALLBACK EditViewProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_PASTE: return Paste();
     case WM_CLEAR: return ClearSelection();
     case WM_VSCROLL: ScrollByCode(LOWORD(wParam)); return 0;
-    case WM_MOUSEWHEEL: Wheel(wParam); return 0;
+    case WM_HSCROLL: ScrollColumnsByCode(LOWORD(wParam)); return 0;
+    case WM_MOUSEWHEEL: ScrollWheel(wParam); return 0;
     case WM_LBUTTONDOWN: SetFocus(window); return 0;
     case WM_TIMER:
-    case WM_HSCROLL:
     case WM_MOUSEMOVE:
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:

@@ -8,7 +8,9 @@
 #include "editview/edit_operations.h"
 #include "editview/editview.h"
 #include "editview/file_io.h"
-#include "editview/view/simple_view.h"
+#include "editview/notifications.h"
+#include "editview/view/scrolling.h"
+#include "editview/view/view_options.h"
 
 namespace velmo {
 
@@ -99,29 +101,11 @@ LRESULT SetColour(ColourSlot slot, bool focused, WPARAM colour) {
     return previous;
 }
 
-LRESULT SetPadding(WPARAM above, LPARAM below) {
-    EditControl& c = Control();
-    c.view.paddingAbove = static_cast<int>(std::min<WPARAM>(above, 1000));
-    c.view.paddingBelow = static_cast<int>(std::min<LPARAM>(std::max<LPARAM>(below, 0), 1000));
-    MeasureFont();
-    UpdateScrollBars();
-    InvalidateRect(c.window, nullptr, FALSE);
-    PlaceCaret();
-    return 0;
-}
-
-LRESULT SetMargins(WPARAM left, LPARAM right) {
-    EditControl& c = Control();
-    c.view.marginLeft = static_cast<int>(std::min<WPARAM>(left, 1000));
-    c.view.marginRight = static_cast<int>(std::min<LPARAM>(std::max<LPARAM>(right, 0), 1000));
-    InvalidateRect(c.window, nullptr, FALSE);
-    PlaceCaret();
-    return 0;
-}
-
 LRESULT SelectAll() {
-    Control().store.SetSelection(0, 0xFFFFFFFFu);
-    ScrollToLine(0);
+    EditControl& c = Control();
+    c.store.SetSelection(0, 0xFFFFFFFFu);
+    if (c.view.firstVisibleColumn != 0) ScrollColumnsByCode(SB_LEFT);
+    ScrollToRow(0);
     AfterSelectionChanged();
     return 0;
 }
@@ -135,15 +119,18 @@ LRESULT StandardMessage(UINT message, WPARAM wParam, LPARAM lParam, bool* handle
         store.SetSelection(static_cast<std::uint32_t>(wParam), static_cast<std::uint32_t>(lParam));
         AfterSelectionChanged();
         return 0;
-    case EM_LINESCROLL: ScrollToLine(std::int64_t{c.view.firstVisibleLine} + lParam); return 0;
-    case EM_SCROLLCARET: ScrollCaretIntoView(); return 0;
+    case EM_LINESCROLL: ScrollLines(static_cast<std::int32_t>(lParam)); return 0;
+    case EM_SCROLLCARET:
+        ScrollCaretIntoView();
+        SendCaretPosition();
+        return 0;
     case EM_GETMODIFY: return store.modified ? 1 : 0;
     case EM_SETMODIFY: store.modified = wParam != 0; return 0;
     case EM_GETLINECOUNT: return store.LineCount();
     case EM_LINEINDEX: return static_cast<LRESULT>(store.LineIndex(static_cast<std::uint32_t>(wParam)));
     case EM_SETHANDLE: return AdoptStringBlock(reinterpret_cast<HGLOBAL>(wParam));
     case EM_GETHANDLE: return static_cast<LRESULT>(store.Buffer().handle);
-    case EM_GETFIRSTVISIBLELINE: return c.view.firstVisibleLine;
+    case EM_GETFIRSTVISIBLELINE: return c.view.firstVisibleRow;
     case EM_REPLACESEL: return ReplaceSelectionText(wParam, lParam);
     case EM_CANUNDO: return c.editor.UndoSteps();
     case EM_UNDO: return UndoEdit();
@@ -168,22 +155,19 @@ LRESULT PrivateMessage(UINT message, WPARAM wParam, LPARAM lParam, bool* handled
     case EVM_SETLINENUMBERSINACTIVECOLOR: return SetColour(kLineNumberColour, false, wParam);
     case EVM_SETBKLINENUMBERSINACTIVECOLOR: return SetColour(kLineNumberBackgroundColour, false, wParam);
     case EVM_GETCARETINDEX: return store.Sel().caret;
-    case EVM_SETPADDING: return SetPadding(wParam, lParam);
-    case EVM_SHOWLINENUMBERS: c.options.lineNumbers = wParam != 0; return 0;
+    case EVM_SETPADDING: ChangePadding(wParam, lParam); return 0;
+    case EVM_SHOWLINENUMBERS: ShowLineNumbers(LOBYTE(wParam) != 0); return 0;
     case EVM_MARKLINE: return MarkLine(static_cast<std::uint32_t>(wParam));
     case EVM_SETMARKERSTYLE: return SetMarkerStyle(wParam);
-    case EVM_SHOWCONTROLCHARS:
-        store.showControlChars = wParam != 0;
-        InvalidateRect(c.window, nullptr, FALSE);
-        return 0;
+    case EVM_SHOWCONTROLCHARS: ShowControlChars(LOBYTE(wParam) != 0); return 0;
     case EVM_SETTEXTHANDLE: return SetText(static_cast<BlockHandle>(wParam), static_cast<std::uint32_t>(lParam));
-    case EVM_SETMARGINS: return SetMargins(wParam, lParam);
+    case EVM_SETMARGINS: ChangeMargins(wParam, lParam); return 0;
     case EVM_SELECTALL: return SelectAll();
     case EVM_GETOVERWRITE: return store.overwrite ? 1 : 0;
     case EVM_GETLINESIZE: return store.LineSize(static_cast<std::uint32_t>(wParam));
     case EVM_GETCARETLINE: return store.CaretLine();
     case EVM_GETCARETCOLUMN: return store.CaretColumn();
-    case EVM_SETWORDWRAP: return c.options.wordWrap ? 1 : 0;  // the wrapped layout is not available
+    case EVM_SETWORDWRAP: return SetWordWrap(wParam != 0);
     case EVM_GETDISPATCHPROC: return reinterpret_cast<LRESULT>(&EditViewDispatch);
     case EVM_SETCENTERAFTERFIND: c.options.centerAfterFind = wParam != 0; return 0;
     case EVM_REDO: return RedoEdit();

@@ -4,7 +4,7 @@
 #include "editview/edit_operations.h"
 #include "editview/input/clipboard.h"
 #include "editview/notifications.h"
-#include "editview/view/simple_view.h"
+#include "editview/view/caret.h"
 
 namespace velmo {
 

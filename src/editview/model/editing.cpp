@@ -173,7 +173,7 @@ EditResult Editor::MakeRoom(const TextChange& change) {
         events_.OutOfTextSpace();
         return EditResult::NoTextSpace;
     }
-    if (!layout_->Prepare(store_, change)) {
+    if (!Layout().Prepare(store_, change)) {
         events_.OutOfTableSpace();
         return EditResult::NoTableSpace;
     }
@@ -182,12 +182,12 @@ EditResult Editor::MakeRoom(const TextChange& change) {
 
 void Editor::Commit(const TextChange& change, SelectAfter select) {
     store_.Buffer().Replace(change.start, change.removed, change.text, change.inserted);
-    std::uint32_t line = layout_->Apply(store_, change);
+    std::uint32_t line = Layout().Apply(store_, change);
     std::uint32_t end = change.start + change.inserted;
     std::uint32_t anchor = select == SelectAfter::Inserted ? change.start : end;
     store_.Sel() = Selection{anchor, end, end, anchor, end};
     store_.PlaceCaretPosition();
-    events_.TextEdited({change.start, line, change.removed, change.inserted, layout_->LinesChanged()});
+    events_.TextEdited({change.start, line, change.removed, change.inserted, Layout().LinesChanged()});
     FinishEdit();
 }
 
@@ -211,16 +211,19 @@ bool Editor::InsideShownBreak(std::uint32_t offset) const {
     return store_.showControlChars && offset > 0 && IsBreakAt(offset - 1);
 }
 
+LayoutKeeper& Editor::Layout() {
+    if (store_.WordWrap()) return wrapped_;
+    return unwrapped_;
+}
+
 std::uint32_t Editor::WordStart(std::uint32_t offset) const {
-    std::uint32_t lineStart = store_.Lines().Start(store_.LineFromOffset(offset));
+    std::uint32_t lineStart = store_.LineIndex(store_.LineFromOffset(offset));
     while (offset > lineStart && IsWordByte(Bytes()[offset - 1])) --offset;
     return offset;
 }
 
 std::uint32_t Editor::WordEnd(std::uint32_t offset) const {
-    const LineTable& lines = store_.Lines();
-    std::uint32_t line = lines.LineFromOffset(offset);
-    std::uint32_t textEnd = line == lines.last ? store_.Length() : lines.Start(line + 1) - 2;
+    std::uint32_t textEnd = store_.LineTextEnd(offset);
     while (offset < textEnd && IsWordByte(Bytes()[offset])) ++offset;
     return offset;
 }

@@ -8,6 +8,7 @@
 #include "editview/model/edit_events.h"
 #include "editview/model/layout_keeper.h"
 #include "editview/model/line_table_patch.h"
+#include "editview/model/row_table_keeper.h"
 #include "editview/model/text_store.h"
 
 namespace velmo {
@@ -25,11 +26,6 @@ enum class EditResult {
 class Editor {
 public:
     Editor(TextStore& store, EditEvents& events) : store_(store), events_(events) {}
-
-    // The layout keeper of the word-wrap mode in force; wrap off patches the
-    // line table (the default).
-    void SetLayoutKeeper(LayoutKeeper& keeper) { layout_ = &keeper; }
-    void UseUnwrappedLayout() { layout_ = &unwrapped_; }
 
     // WM_CHAR for every code but 8 and 127, and the Backspace (8) and Delete
     // (127) keys; Ctrl makes those two delete by words.
@@ -81,8 +77,11 @@ private:
 
     TextStore& store_;
     EditEvents& events_;
+    // The keeper of the store's word-wrap mode, chosen at each edit.
+    LayoutKeeper& Layout();
+
     LineTablePatch unwrapped_;
-    LayoutKeeper* layout_ = &unwrapped_;
+    RowTableKeeper wrapped_;
 };
 
 }  // namespace velmo

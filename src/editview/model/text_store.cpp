@@ -2,7 +2,32 @@
 
 #include <algorithm>
 
+#include "editview/view/row_table_builder.h"
+
 namespace velmo {
+
+namespace {
+
+// The text for one layout build; a lock an edit in progress holds stays held.
+class TextRead {
+public:
+    TextRead(TextBuffer& buffer, BlockHeap& heap)
+        : buffer_(buffer), heap_(heap), wasLocked_(buffer.IsLocked()), bytes_(buffer.Lock(heap)) {}
+    ~TextRead() {
+        if (!wasLocked_) buffer_.Unlock(heap_);
+    }
+    TextRead(const TextRead&) = delete;
+    TextRead& operator=(const TextRead&) = delete;
+    const std::uint8_t* Bytes() const { return bytes_; }
+
+private:
+    TextBuffer& buffer_;
+    BlockHeap& heap_;
+    bool wasLocked_;
+    const std::uint8_t* bytes_;
+};
+
+}  // namespace
 
 bool TextStore::Create() {
     BlockHandle text = heap_.Allocate(kGrowthStep, true);
@@ -27,11 +52,30 @@ bool TextStore::Create() {
 void TextStore::Destroy() {
     buffer_.Unlock(heap_);
     heap_.Free(buffer_.handle);
-    heap_.Free(lines_.handle);
+    FreeLayout();
     undo_.Destroy();
     redo_.Destroy();
     buffer_ = TextBuffer{};
+    wrap_ = false;
+}
+
+void TextStore::FreeLayout() {
+    heap_.Free(lines_.handle);
+    heap_.Free(rows_.handle);
     lines_ = LineTable{};
+    rows_ = RowTable{};
+}
+
+// Builds the layout of the mode in force for text[0, length) and, once it is
+// complete, puts it in place of the old one. False (old layout kept) when it
+// cannot be built.
+bool TextStore::BuildLayout(const std::uint8_t* text, std::uint32_t length) {
+    if (wrap_) return RebuildRowTable(heap_, text, length, Rules(), &rows_);
+    LineTable table;
+    if (!BuildLineTable(heap_, text, length, &table)) return false;
+    heap_.Free(lines_.handle);
+    lines_ = table;
+    return true;
 }
 
 void TextStore::ResetEditingState() {
@@ -46,23 +90,33 @@ void TextStore::EmptyInPlace() {
     buffer_.Unlock(heap_);
     buffer_.length = 0;
     buffer_.free = heap_.Size(buffer_.handle);
-    lines_.MakeEmpty();
+    if (wrap_) {
+        rows_.MakeEmpty();
+    } else {
+        lines_.MakeEmpty();
+    }
     ResetEditingState();
 }
 
 void TextStore::ResetEmpty() {
     BlockHandle text = heap_.Allocate(kGrowthStep, true);
     LineTable table;
-    if (text == 0 || !AllocateEmptyLineTable(heap_, kGrowthStep, &table)) {
+    RowTable rows;
+    bool tableMade = wrap_ ? AllocateEmptyRowTable(heap_, kGrowthStep, &rows)
+                           : AllocateEmptyLineTable(heap_, kGrowthStep, &table);
+    if (text == 0 || !tableMade) {
         heap_.Free(text);
+        heap_.Free(table.handle);
+        heap_.Free(rows.handle);
         EmptyInPlace();
         return;
     }
     buffer_.Unlock(heap_);
     heap_.Free(buffer_.handle);
-    heap_.Free(lines_.handle);
+    FreeLayout();
     buffer_ = TextBuffer{text, nullptr, 0, kGrowthStep};
     lines_ = table;
+    rows_ = rows;
     ResetEditingState();
 }
 
@@ -83,16 +137,45 @@ bool TextStore::SetText(BlockHandle block, std::uint32_t length) {
         EmptyInPlace();
         return true;
     }
-    LineTable table;
-    bool built = BuildLineTable(heap_, buffer_.Lock(heap_), length, &table);
+    bool built = BuildLayout(buffer_.Lock(heap_), length);
     buffer_.Unlock(heap_);
     if (!built) {
         ResetEmpty();
         return false;
     }
-    heap_.Free(lines_.handle);
-    lines_ = table;
     ResetEditingState();
+    return true;
+}
+
+bool TextStore::SetWordWrap(bool on, const CharWidthTable& widths, std::uint32_t wrapWidth) {
+    if (on == wrap_) return true;
+    if (on) {
+        RowTable rows;
+        WrapRules rules{&widths, wrapWidth};
+        if (!BuildRowTable(heap_, TextRead(buffer_, heap_).Bytes(), buffer_.length, rules, &rows)) return false;
+        FreeLayout();
+        rows_ = rows;
+        wrapWidths_ = widths;
+        wrapWidth_ = wrapWidth;
+        wrap_ = true;
+    } else {
+        LineTable table;
+        if (!BuildLineTable(heap_, TextRead(buffer_, heap_).Bytes(), buffer_.length, &table)) return false;
+        FreeLayout();
+        lines_ = table;
+        wrap_ = false;
+    }
+    PlaceCaretPosition();
+    return true;
+}
+
+bool TextStore::Rewrap(const CharWidthTable& widths, std::uint32_t wrapWidth) {
+    if (!wrap_) return true;
+    WrapRules rules{&widths, wrapWidth};
+    if (!RebuildRowTable(heap_, TextRead(buffer_, heap_).Bytes(), buffer_.length, rules, &rows_)) return false;
+    wrapWidths_ = widths;
+    wrapWidth_ = wrapWidth;
+    PlaceCaretPosition();
     return true;
 }
 
@@ -116,9 +199,34 @@ std::uint32_t TextStore::PackedSelection() const {
     return sel_.end << 16 | sel_.start;
 }
 
+std::uint32_t TextStore::LineIndex(std::uint32_t line) const {
+    if (wrap_) return rows_.LineStart(line);
+    return line > lines_.last ? kNoLine : lines_.Start(line);
+}
+
+std::uint32_t TextStore::LineFromOffset(std::uint32_t offset) const {
+    return wrap_ ? rows_.LineFromOffset(offset) : lines_.LineFromOffset(offset);
+}
+
+std::uint32_t TextStore::LineTextEnd(std::uint32_t offset) const {
+    std::uint32_t line = LineFromOffset(offset);
+    if (line + 1 == LineCount()) return buffer_.length;
+    return LineIndex(line + 1) - 2;
+}
+
+std::uint32_t TextStore::RowFromOffset(std::uint32_t offset) const {
+    return wrap_ ? rows_.RowFromOffset(offset) : lines_.LineFromOffset(offset);
+}
+
+std::uint32_t TextStore::RowTextLength(std::uint32_t row) const {
+    return wrap_ ? rows_.RowTextLength(row, showControlChars) : lines_.LineTextLength(row, showControlChars);
+}
+
 void TextStore::PlaceCaretPosition() {
-    caretLine_ = lines_.LineFromOffset(sel_.caret);
-    caretColumn_ = sel_.caret - lines_.Start(caretLine_);
+    caretRow_ = RowFromOffset(sel_.caret);
+    rowColumn_ = sel_.caret - RowStart(caretRow_);
+    caretLine_ = LineOfRow(caretRow_);
+    caretColumn_ = sel_.caret - LineIndex(caretLine_);
 }
 
 void TextStore::UnlockAll() {

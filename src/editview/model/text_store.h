@@ -1,13 +1,19 @@
 #pragma once
-// The document as the control holds it: its bytes, its line table, the
+// The document as the control holds it: its bytes, its line layout, the
 // selection and caret, the document flags and the edit histories. Windows-free, so that it can be
 // tested on its own; the control's window procedure drives it.
+//
+// The line layout is the line table while word wrap is off and the row table
+// while it is on; only the one in force is kept. Every query answers from it,
+// by binary search. "Rows" are the view's rows: lines with wrap off.
 #include <cstdint>
 
 #include "common/memory_blocks.h"
 #include "editview/model/line_table.h"
+#include "editview/model/row_table.h"
 #include "editview/model/text_buffer.h"
 #include "editview/model/undo_store.h"
+#include "editview/view/row_breaker.h"
 
 namespace velmo {
 
@@ -56,14 +62,48 @@ public:
     const UndoStore& Undo() const { return undo_; }
     const UndoStore& Redo() const { return redo_; }
 
+    // EVM_SETWORDWRAP. On breaks the text into rows for `widths` and
+    // `wrapWidth`; off builds the line table again. The old layout goes only
+    // once the new one is built: when it cannot be, the mode stays and the
+    // result is false.
+    bool SetWordWrap(bool on, const CharWidthTable& widths, std::uint32_t wrapWidth);
+    // Breaks all rows again for new measurements (font, margins, width,
+    // control characters). Keeps the old rows and measurements when the new
+    // ones cannot be built, and then returns false. Nothing to do with wrap off.
+    bool Rewrap(const CharWidthTable& widths, std::uint32_t wrapWidth);
+    bool WordWrap() const { return wrap_; }
+    // The measurements the rows were broken with.
+    WrapRules Rules() const { return WrapRules{&wrapWidths_, wrapWidth_}; }
+    RowTable& Rows() { return rows_; }
+    const RowTable& Rows() const { return rows_; }
+
     std::uint32_t Length() const { return buffer_.length; }
-    std::uint32_t LineCount() const { return lines_.logicalCount; }
-    std::uint32_t LineIndex(std::uint32_t line) const { return line > lines_.last ? kNoLine : lines_.Start(line); }
-    std::uint32_t LineFromOffset(std::uint32_t offset) const { return lines_.LineFromOffset(offset); }
-    std::uint32_t LineSize(std::uint32_t line) const { return lines_.LineSize(line); }
+    // Logical lines, whatever the wrap mode.
+    std::uint32_t LineCount() const { return wrap_ ? rows_.logicalCount : lines_.logicalCount; }
+    std::uint32_t LineIndex(std::uint32_t line) const;
+    std::uint32_t LineFromOffset(std::uint32_t offset) const;
+    std::uint32_t LineSize(std::uint32_t line) const { return wrap_ ? rows_.LineSize(line) : lines_.LineSize(line); }
+    // The end of the logical line holding `offset`, before its break (the
+    // text's end on the last line).
+    std::uint32_t LineTextEnd(std::uint32_t offset) const;
+
+    // The view's rows: visual rows with wrap on, lines with wrap off.
+    std::uint32_t RowCount() const { return wrap_ ? rows_.count : lines_.count; }
+    std::uint32_t LastRow() const { return RowCount() - 1; }
+    std::uint32_t RowStart(std::uint32_t row) const { return wrap_ ? rows_.Start(row) : lines_.Start(row); }
+    std::uint32_t RowFromOffset(std::uint32_t offset) const;
+    std::uint32_t LineOfRow(std::uint32_t row) const { return wrap_ ? rows_.LineOfRow(row) : row; }
+    // Bytes of a row as shown: a line break counts only while control
+    // characters are shown or on the last row; 0 beyond the last row.
+    std::uint32_t RowTextLength(std::uint32_t row) const;
+
     std::uint32_t CaretLine() const { return caretLine_; }
     std::uint32_t CaretColumn() const { return caretColumn_; }
-    // Recomputes caret line and column from the caret offset.
+    // With wrap on the caret's visual row and its offset in that row; with
+    // wrap off the same as caret line and column.
+    std::uint32_t CaretRow() const { return caretRow_; }
+    std::uint32_t RowColumn() const { return rowColumn_; }
+    // Recomputes caret line, column, row and row column from the caret offset.
     void PlaceCaretPosition();
     // Releases every block lock an interrupted operation may have left.
     void UnlockAll();
@@ -75,6 +115,8 @@ public:
 private:
     void ResetEditingState();
     void EmptyInPlace();
+    bool BuildLayout(const std::uint8_t* text, std::uint32_t length);
+    void FreeLayout();
 
     BlockHeap& heap_;
     TextBuffer buffer_;
@@ -82,8 +124,14 @@ private:
     UndoStore undo_;
     UndoStore redo_;
     Selection sel_;
+    RowTable rows_;
+    bool wrap_ = false;
+    CharWidthTable wrapWidths_;
+    std::uint32_t wrapWidth_ = 0;
     std::uint32_t caretLine_ = 0;
     std::uint32_t caretColumn_ = 0;
+    std::uint32_t caretRow_ = 0;
+    std::uint32_t rowColumn_ = 0;
 };
 
 }  // namespace velmo

@@ -1,0 +1,25 @@
+#pragma once
+// Word wrap on: keeps the row table current by breaking again only the
+// logical lines an edit touches. The rows those lines will need are counted
+// on the old text before anything moves, so that an edit whose rows do not
+// fit (one long pasted line can need many) is refused while nothing has
+// changed yet.
+#include <cstdint>
+
+#include "editview/model/layout_keeper.h"
+#include "editview/view/row_rewrap.h"
+
+namespace velmo {
+
+class RowTableKeeper final : public LayoutKeeper {
+public:
+    bool Prepare(TextStore& store, const TextChange& change) override;
+    std::uint32_t Apply(TextStore& store, const TextChange& change) override;
+    bool LinesChanged() const override { return rowsChanged_; }
+
+private:
+    RewrapPlan plan_;
+    bool rowsChanged_ = false;
+};
+
+}  // namespace velmo

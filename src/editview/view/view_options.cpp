@@ -1,0 +1,133 @@
+#include "editview/view/view_options.h"
+
+#include <algorithm>
+
+#include "editview/control_state.h"
+#include "editview/notifications.h"
+#include "editview/view/caret.h"
+#include "editview/view/metrics.h"
+#include "editview/view/scrolling.h"
+#include "editview/view/view_rows.h"
+
+namespace velmo {
+
+namespace {
+
+// The hourglass for the length of a long operation.
+class WaitCursor {
+public:
+    WaitCursor() : previous_(SetCursor(Control().waitCursor)) {}
+    ~WaitCursor() { SetCursor(previous_); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    HCURSOR previous_;
+};
+
+void MeasureWidestLine() {
+    EditControl& c = Control();
+    ViewState& v = c.view;
+    if (c.store.WordWrap()) return;
+    TextLock text;
+    v.widest = FindWidestLine(c.store.Lines(), text.Bytes(), v.widths);
+}
+
+// Breaks the rows again when the widths or the text area's width changed. A
+// minimised window keeps its rows: a width of 0 would put every byte on a row
+// of its own.
+void Rebreak(bool widthsChanged) {
+    EditControl& c = Control();
+    if (!c.store.WordWrap() || c.view.clientWidth == 0) return;
+    if (!widthsChanged && c.store.Rules().wrapWidth == c.view.area.width) return;
+    WaitCursor wait;
+    if (!c.store.Rewrap(c.view.widths, c.view.area.width)) NotifyParent(EN_ERRSPACE);
+}
+
+}  // namespace
+
+void Relayout(bool widthsChanged, bool textChanged) {
+    EditControl& c = Control();
+    ViewState& v = c.view;
+    ComputeGeometry();
+    Rebreak(widthsChanged);
+    if (widthsChanged || textChanged) MeasureWidestLine();
+    v.columns = ColumnRangeFor(v.widest.width, v.widths.ColumnWidth());
+    ClampScrollPosition();
+    UpdateScrollBars();
+    LayOutVisibleRows();
+    InvalidateRect(c.window, nullptr, FALSE);
+    UpdateWindow(c.window);
+    PlaceCaret();
+}
+
+void ChangeFont(HFONT font, bool redraw) {
+    EditControl& c = Control();
+    WaitCursor wait;
+    c.view.font = font;
+    DestroyCaret();
+    MeasureFont();
+    MakeLineNumberFont();
+    ComputeGutter(false);
+    Relayout(true, false);
+    if (c.focused) CreateViewCaret();
+    if (redraw) UpdateWindow(c.window);
+}
+
+void ChangePadding(WPARAM above, LPARAM below) {
+    ViewState& v = Control().view;
+    v.padding = PaddingFromRequest(static_cast<std::int64_t>(above), static_cast<std::int64_t>(below));
+    v.lineHeight = LineHeight(v.fontHeight, v.externalLeading, v.padding);
+    Relayout(false, false);
+}
+
+void ChangeMargins(WPARAM left, LPARAM right) {
+    Control().view.margins = MarginsFromRequest(static_cast<std::int64_t>(left), static_cast<std::int64_t>(right));
+    Relayout(false, false);
+}
+
+void ShowLineNumbers(bool on) {
+    ViewState& v = Control().view;
+    if (on == v.lineNumbers) return;
+    v.lineNumbers = on;
+    if (on) ComputeGutter(false);
+    Relayout(false, false);
+}
+
+void ShowControlChars(bool on) {
+    EditControl& c = Control();
+    if (on == c.store.showControlChars) return;
+    WaitCursor wait;
+    c.store.showControlChars = on;
+    c.view.widths.ShowControlChars(on);
+    Relayout(true, false);
+}
+
+LRESULT SetWordWrap(bool on) {
+    EditControl& c = Control();
+    ViewState& v = c.view;
+    if (on == c.store.WordWrap()) return on ? 1 : 0;
+    WaitCursor wait;
+    // The view keeps showing the same text at its top.
+    std::uint32_t topOffset = c.store.RowStart(std::min(v.firstVisibleRow, c.store.LastRow()));
+    if (!c.store.SetWordWrap(on, v.widths, v.area.width)) {
+        NotifyParent(EN_ERRSPACE);
+        return c.store.WordWrap() ? 1 : 0;
+    }
+    ShowScrollBar(c.window, SB_HORZ, on ? FALSE : TRUE);
+    v.firstVisibleColumn = 0;
+    v.firstVisibleRow = c.store.RowFromOffset(topOffset);
+    if (!on) ComputeGutter(false);
+    Relayout(false, !on);
+    SendCaretPosition();
+    return on ? 1 : 0;
+}
+
+void ResizeView(std::uint32_t width, std::uint32_t height) {
+    ViewState& v = Control().view;
+    v.clientWidth = width;
+    v.clientHeight = height;
+    Relayout(false, false);
+}
+
+}  // namespace velmo

@@ -1,0 +1,27 @@
+#pragma once
+// The messages that change the view's measurements: font, padding, margins,
+// line numbers, control characters, word wrap and the window's size. Each
+// brings the layout back in line (the rows are broken again with wrap on),
+// the scroll bars, the caret and the picture.
+#include <windows.h>
+
+#include <cstdint>
+
+namespace velmo {
+
+void ChangeFont(HFONT font, bool redraw);     // WM_SETFONT
+void ChangePadding(WPARAM above, LPARAM below);  // EVM_SETPADDING
+void ChangeMargins(WPARAM left, LPARAM right);   // EVM_SETMARGINS
+void ShowLineNumbers(bool on);                   // EVM_SHOWLINENUMBERS
+void ShowControlChars(bool on);                  // EVM_SHOWCONTROLCHARS
+// EVM_SETWORDWRAP: the mode now in force (1 on, 0 off).
+LRESULT SetWordWrap(bool on);
+void ResizeView(std::uint32_t width, std::uint32_t height);  // WM_SIZE
+
+// After a change of the measurements or of the whole text: geometry, rows
+// (broken again with wrap on when the character widths or the text area's
+// width changed), widest line (measured again with wrap off when the widths
+// or the text changed), scroll position and bars, caret, and a repaint.
+void Relayout(bool widthsChanged, bool textChanged);
+
+}  // namespace velmo
