@@ -5,17 +5,11 @@
 // rows of the touched logical lines.
 #include <cstdint>
 
+#include "editview/model/text_change.h"
+
 namespace velmo {
 
 class TextStore;
-
-// The `removed` bytes at `start` give way to text[0, inserted).
-struct TextChange {
-    std::uint32_t start = 0;
-    std::uint32_t removed = 0;
-    const std::uint8_t* text = nullptr;
-    std::uint32_t inserted = 0;
-};
 
 class LayoutKeeper {
 public:

@@ -6,8 +6,7 @@ namespace velmo {
 
 bool RowTableKeeper::Prepare(TextStore& store, const TextChange& change) {
     const TextBuffer& buffer = store.Buffer();
-    TextEdit edit{change.start, change.removed, change.text, change.inserted};
-    return PrepareRewrap(store.Heap(), &store.Rows(), buffer.base, buffer.length, edit, store.Rules(), &plan_);
+    return PrepareRewrap(store.Heap(), &store.Rows(), buffer.base, buffer.length, change, store.Rules(), &plan_);
 }
 
 std::uint32_t RowTableKeeper::Apply(TextStore& store, const TextChange&) {

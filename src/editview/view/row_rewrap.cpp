@@ -9,12 +9,12 @@ namespace {
 // The text as it will read after the edit, without making it.
 struct EditedText {
     const std::uint8_t* old;
-    const TextEdit& edit;
+    const TextChange& edit;
     std::uint8_t operator[](std::uint32_t i) const {
         if (i < edit.start) return old[i];
         std::uint32_t inEdit = i - edit.start;
-        if (inEdit < edit.insertedLength) return edit.inserted[inEdit];
-        return old[i - edit.insertedLength + edit.removed];
+        if (inEdit < edit.inserted) return edit.text[inEdit];
+        return old[i - edit.inserted + edit.removed];
     }
 };
 
@@ -23,7 +23,7 @@ struct EditedText {
 // lies in the line of the edit start (a line start follows an LF), so a pair
 // it makes or loses stays inside; but an LF just behind the edit that loses
 // its CR joins the next line to this one, so that line is touched too.
-ByteSpan TouchedOffsets(const std::uint8_t* oldText, std::uint32_t oldLength, const TextEdit& edit) {
+ByteSpan TouchedOffsets(const std::uint8_t* oldText, std::uint32_t oldLength, const TextChange& edit) {
     std::uint32_t last = edit.start + edit.removed;
     if (last < oldLength && oldText[last] == '\n') ++last;
     return ByteSpan{edit.start, last};
@@ -32,7 +32,7 @@ ByteSpan TouchedOffsets(const std::uint8_t* oldText, std::uint32_t oldLength, co
 }  // namespace
 
 bool PrepareRewrap(BlockHeap& heap, RowTable* table, const std::uint8_t* oldText, std::uint32_t oldLength,
-                   const TextEdit& edit, const WrapRules& rules, RewrapPlan* plan) {
+                   const TextChange& edit, const WrapRules& rules, RewrapPlan* plan) {
     if (edit.start > oldLength || edit.removed > oldLength - edit.start) return false;
     ByteSpan touched = TouchedOffsets(oldText, oldLength, edit);
     RewrapPlan p;
@@ -43,7 +43,7 @@ bool PrepareRewrap(BlockHeap& heap, RowTable* table, const std::uint8_t* oldText
     p.endRow = table->FirstRowOfLine(lastLine + 1);
     p.regionStart = table->Start(p.firstRow);
     p.regionEndsText = p.endRow == table->count;
-    std::int64_t end = std::int64_t{table->Start(p.endRow)} + edit.insertedLength - edit.removed;
+    std::int64_t end = std::int64_t{table->Start(p.endRow)} + edit.inserted - edit.removed;
     if (end > 0xFFFFFFFFll) return false;  // offsets are 32-bit
     p.newRegionEnd = static_cast<std::uint32_t>(end);
     std::uint64_t rows = 0;

@@ -11,17 +11,10 @@
 
 #include "common/memory_blocks.h"
 #include "editview/model/row_table.h"
+#include "editview/model/text_change.h"
 #include "editview/view/row_breaker.h"
 
 namespace velmo {
-
-// Bytes [start, start + removed) of the old text give way to inserted[0, insertedLength).
-struct TextEdit {
-    std::uint32_t start = 0;
-    std::uint32_t removed = 0;
-    const std::uint8_t* inserted = nullptr;
-    std::uint32_t insertedLength = 0;
-};
 
 struct RewrapPlan {
     std::uint32_t firstRow = 0;      // first old row replaced
@@ -39,7 +32,7 @@ struct RewrapPlan {
 // False (table and plan unchanged) when the table cannot grow; the edit must
 // then be refused (EN_ERRSPACE). An edit reaching past the text is refused too.
 bool PrepareRewrap(BlockHeap& heap, RowTable* table, const std::uint8_t* oldText, std::uint32_t oldLength,
-                   const TextEdit& edit, const WrapRules& rules, RewrapPlan* plan);
+                   const TextChange& edit, const WrapRules& rules, RewrapPlan* plan);
 
 // On the new text, with the same rules: replaces the planned rows. Cannot fail.
 void FinishRewrap(RowTable* table, const std::uint8_t* newText, const RewrapPlan& plan, const WrapRules& rules);

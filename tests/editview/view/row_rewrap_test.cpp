@@ -29,7 +29,7 @@ protected:
     // Replaces text[start, start + removed) by `inserted` the way an edit
     // does: prepare on the old text, change it, finish on the new one.
     bool Edit(std::uint32_t start, std::uint32_t removed, const std::string& inserted) {
-        TextEdit edit{start, removed, Bytes(inserted), Size(inserted)};
+        TextChange edit{start, removed, Bytes(inserted), Size(inserted)};
         RewrapPlan plan;
         if (!PrepareRewrap(SystemHeap(), &table, Bytes(text), Size(text), edit, rules, &plan)) return false;
         text.replace(start, removed, inserted);
@@ -96,9 +96,9 @@ TEST_F(RowRewrapTest, EditsReachingPastTheTextAreRefused) {
     text = "abc";
     Build(30);
     RewrapPlan plan;
-    EXPECT_FALSE(PrepareRewrap(SystemHeap(), &table, Bytes(text), 3, TextEdit{4, 0, nullptr, 0}, rules, &plan));
-    EXPECT_FALSE(PrepareRewrap(SystemHeap(), &table, Bytes(text), 3, TextEdit{2, 2, nullptr, 0}, rules, &plan));
-    EXPECT_TRUE(PrepareRewrap(SystemHeap(), &table, Bytes(text), 3, TextEdit{3, 0, nullptr, 0}, rules, &plan));
+    EXPECT_FALSE(PrepareRewrap(SystemHeap(), &table, Bytes(text), 3, TextChange{4, 0, nullptr, 0}, rules, &plan));
+    EXPECT_FALSE(PrepareRewrap(SystemHeap(), &table, Bytes(text), 3, TextChange{2, 2, nullptr, 0}, rules, &plan));
+    EXPECT_TRUE(PrepareRewrap(SystemHeap(), &table, Bytes(text), 3, TextChange{3, 0, nullptr, 0}, rules, &plan));
 }
 
 TEST_F(RowRewrapTest, LongPastedLineGrowsTheTableOrIsRefused) {
