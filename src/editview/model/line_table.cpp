@@ -1,6 +1,7 @@
 #include "editview/model/line_table.h"
 
 #include "editview/model/line_scan.h"
+#include "editview/model/table_block.h"
 #include "editview/model/text_buffer.h"
 
 namespace velmo {
@@ -39,13 +40,9 @@ void LineTable::MakeEmpty() {
 
 bool LineTable::Reserve(BlockHeap& heap, std::uint32_t bytes) {
     if (bytes <= free) return true;
-    std::uint64_t size = std::uint64_t{blockSize} + bytes + kGrowthStep;
-    BlockHandle grown = heap.Reallocate(handle, size);
-    if (grown == 0) return false;
-    handle = grown;
-    entries = reinterpret_cast<std::uint32_t*>(heap.Lock(grown));
-    free += static_cast<std::uint32_t>(size - blockSize);
-    blockSize = static_cast<std::uint32_t>(size);
+    std::uint8_t* base = GrowTableBlock(heap, {&handle, &blockSize, &free}, bytes);
+    if (base == nullptr) return false;
+    entries = reinterpret_cast<std::uint32_t*>(base);
     return true;
 }
 

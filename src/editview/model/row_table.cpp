@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editview/model/table_block.h"
 #include "editview/model/text_buffer.h"
 
 namespace velmo {
@@ -50,13 +51,9 @@ void RowTable::MakeEmpty() {
 
 bool RowTable::Reserve(BlockHeap& heap, std::uint64_t bytes) {
     if (bytes <= free) return true;
-    std::uint64_t size = std::uint64_t{blockSize} + bytes + kGrowthStep;
-    BlockHandle grown = heap.Reallocate(handle, size);
-    if (grown == 0) return false;
-    handle = grown;
-    entries = reinterpret_cast<RowEntry*>(heap.Lock(grown));
-    free += static_cast<std::uint32_t>(size - blockSize);
-    blockSize = static_cast<std::uint32_t>(size);
+    std::uint8_t* base = GrowTableBlock(heap, {&handle, &blockSize, &free}, bytes);
+    if (base == nullptr) return false;
+    entries = reinterpret_cast<RowEntry*>(base);
     return true;
 }
 
