@@ -120,6 +120,28 @@ TEST_F(MouseTest, AboveAViewAtTheTopTheSelectionFollowsTheTopRow) {
     Up(Point(2, 0));
 }
 
+TEST_F(MouseTest, DraggingRightScrollsAColumnPerStep) {
+    SetText(std::string(300, 'r') + "\r\nshort");
+    CaretAt(0);
+    const ViewState& v = Control().view;
+    Down(Point(2, 0));
+    Move(At(static_cast<int>(v.area.textRight) + 5, LineHeight() / 2));
+    EXPECT_TRUE(TimerRuns());
+    std::uint32_t shown = Caret();
+    EXPECT_GT(shown, 2u);
+    Send(WM_TIMER, 1);
+    Send(WM_TIMER, 1);
+    EXPECT_EQ(v.firstVisibleColumn, 2u);
+    EXPECT_EQ(Caret(), shown + 2);
+    EXPECT_EQ(Sel(), "2," + std::to_string(shown + 2) + " @" + std::to_string(shown + 2));
+    Move(At(static_cast<int>(v.area.textLeft) - 5, LineHeight() / 2));  // and back to the left
+    Send(WM_TIMER, 1);
+    EXPECT_EQ(v.firstVisibleColumn, 1u);
+    EXPECT_EQ(Caret(), 1u);
+    Up(Point(0, 0));
+    EXPECT_FALSE(TimerRuns());
+}
+
 TEST_F(MouseTest, LosingTheCaptureEndsTheDrag) {
     HundredLines();
     Down(Point(1, 1));

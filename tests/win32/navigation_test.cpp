@@ -25,6 +25,11 @@ TEST_F(NavigationTest, ArrowsCrossLineBreaksAndStopAtTheEnds) {
     Press(VK_RIGHT);
     EXPECT_EQ(Sel(), "6,6 @6");
     EXPECT_EQ(Told(), "");  // at the very end: nothing at all
+    Press(VK_LEFT, false, true);
+    Log().Clear();
+    Press(VK_RIGHT, true);
+    EXPECT_EQ(Sel(), "6,6 @6");
+    EXPECT_EQ(Told(), "1:2");  // the selection went, so the parent hears of it
     Press(VK_HOME, true, true);
     EXPECT_EQ(Sel(), "0,6 @0");
     Press(VK_END, false, true);

@@ -54,7 +54,8 @@ void StepRight(bool ctrl, bool shift) {
 
 void Right(bool ctrl, bool shift) {
     TextStore& store = Store();
-    if (HasSelection() && !shift) {
+    bool collapsed = HasSelection() && !shift;
+    if (collapsed) {
         MoveCaretTo(store.Sel().end, false, store.CaretRow());
         if (!ctrl) return FinishHorizontal();
     }
@@ -63,7 +64,11 @@ void Right(bool ctrl, bool shift) {
         StepRight(ctrl, shift);
     } else {
         std::uint32_t line = store.CaretLine();
-        if (line + 1 >= store.LineCount()) return;
+        // At the very end only a selection that just collapsed is worth telling.
+        if (line + 1 >= store.LineCount()) {
+            if (collapsed) FinishHorizontal();
+            return;
+        }
         if (Control().view.firstVisibleColumn > 0) ScrollColumnsByCode(SB_LEFT, false);
         MoveCaretTo(store.LineIndex(line + 1), shift);
     }
