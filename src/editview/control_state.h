@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "editview/control_events.h"
+#include "editview/input/input_state.h"
 #include "editview/model/editing.h"
 #include "editview/model/text_store.h"
 #include "editview/view/colours.h"
@@ -31,6 +32,7 @@ struct EditControl {
     ViewState view;
     RowLayoutCache layouts{SystemHeap()};  // the rows of the unwrapped view
     ViewOptions options;
+    InputState input;
     bool focused = false;
 };
 

@@ -7,6 +7,7 @@
 #include "editview/edit_operations.h"
 #include "editview/input/clipboard.h"
 #include "editview/input/edit_keys.h"
+#include "editview/input/mouse.h"
 #include "editview/model/fault_guard.h"
 #include "editview/notifications.h"
 #include "editview/view/caret.h"
@@ -19,7 +20,6 @@ namespace velmo {
 
 namespace {
 
-constexpr UINT kDragTimer = 1;
 constexpr std::uint32_t kMarkerTableBytes = 500;
 
 void ReleaseResources() {
@@ -39,6 +39,7 @@ bool Create(HWND window) {
     c.busy = false;
     c.focused = false;
     c.view = ViewState{};
+    c.input = InputState{};
     c.layouts.InvalidateAll();
     c.options = ViewOptions{};
     BlockHeap& heap = c.store.Heap();
@@ -90,7 +91,7 @@ LRESULT CALLBACK EditViewProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     switch (message) {
     case WM_CREATE: return Create(window) ? 0 : -1;
     case WM_DESTROY:
-        KillTimer(window, kDragTimer);
+        KillTimer(window, kAutoScrollTimer);
         ReleaseResources();
         return 0;
     case WM_SIZE: ResizeView(LOWORD(lParam), HIWORD(lParam)); return 0;
@@ -110,12 +111,15 @@ LRESULT CALLBACK EditViewProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_VSCROLL: ScrollByCode(LOWORD(wParam)); return 0;
     case WM_HSCROLL: ScrollColumnsByCode(LOWORD(wParam)); return 0;
     case WM_MOUSEWHEEL: ScrollWheel(wParam); return 0;
-    case WM_LBUTTONDOWN: SetFocus(window); return 0;
-    case WM_TIMER:
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONDOWN:
+        SetFocus(window);
+        MouseButtonDown(lParam);
         return 0;
+    case WM_MOUSEMOVE: MouseMove(lParam); return 0;
+    case WM_LBUTTONUP: MouseButtonUp(lParam); return 0;
+    case WM_LBUTTONDBLCLK: MouseDoubleClick(lParam); return 0;
+    case WM_TIMER: AutoScrollStep(wParam); return 0;
+    case WM_CAPTURECHANGED: MouseCaptureLost(); return 0;
     default: return EditViewDispatch(window, message, wParam, lParam);
     }
 }

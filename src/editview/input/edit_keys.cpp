@@ -3,6 +3,7 @@
 #include "editview/control_state.h"
 #include "editview/edit_operations.h"
 #include "editview/input/clipboard.h"
+#include "editview/input/navigation.h"
 #include "editview/notifications.h"
 #include "editview/view/caret.h"
 
@@ -27,13 +28,14 @@ void ToggleOverwrite() {
 
 void HandleEditKey(WPARAM key) {
     bool ctrl = Held(VK_CONTROL);
+    bool shift = Held(VK_SHIFT);
     switch (key) {
     case VK_BACK: TypeDeletionKey(8, ctrl); break;
     case VK_DELETE: TypeDeletionKey(127, ctrl); break;
     case VK_INSERT:
         if (ctrl) {
             CopySelection();
-        } else if (Held(VK_SHIFT)) {
+        } else if (shift) {
             Paste();
         } else {
             ToggleOverwrite();
@@ -41,7 +43,7 @@ void HandleEditKey(WPARAM key) {
         break;
     case VK_CAPITAL:
     case VK_NUMLOCK: SendCaretPosition(); break;
-    default: break;
+    default: HandleNavigationKey(key, ctrl, shift); break;
     }
 }
 

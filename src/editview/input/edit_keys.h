@@ -1,6 +1,6 @@
 #pragma once
-// WM_KEYDOWN for the keys that edit: Backspace, Delete and Insert, and the
-// lock keys whose state the parent shows.
+// WM_KEYDOWN: the keys that edit (Backspace, Delete and Insert), the lock
+// keys whose state the parent shows, and the navigation keys.
 #include <windows.h>
 
 namespace velmo {

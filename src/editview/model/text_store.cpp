@@ -229,6 +229,13 @@ void TextStore::PlaceCaretPosition() {
     caretColumn_ = sel_.caret - LineIndex(caretLine_);
 }
 
+void TextStore::PlaceCaretOnRow(std::uint32_t row) {
+    PlaceCaretPosition();
+    if (row > LastRow() || sel_.caret < RowStart(row) || sel_.caret > RowStart(row) + RowTextLength(row)) return;
+    caretRow_ = row;
+    rowColumn_ = sel_.caret - RowStart(row);
+}
+
 void TextStore::UnlockAll() {
     buffer_.Unlock(heap_);
     undo_.UnlockPool();

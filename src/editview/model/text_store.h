@@ -105,6 +105,9 @@ public:
     std::uint32_t RowColumn() const { return rowColumn_; }
     // Recomputes caret line, column, row and row column from the caret offset.
     void PlaceCaretPosition();
+    // The same, with the caret shown on `row` when it stands at that row's
+    // end (with wrap on also the next row's start); else as above.
+    void PlaceCaretOnRow(std::uint32_t row);
     // Releases every block lock an interrupted operation may have left.
     void UnlockAll();
 

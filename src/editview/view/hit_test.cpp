@@ -9,12 +9,6 @@ namespace velmo {
 
 namespace {
 
-std::uint32_t RowAt(std::int64_t y) {
-    const EditControl& c = Control();
-    std::int64_t row = std::int64_t{c.view.firstVisibleRow} + (y < 0 ? -1 : y / c.view.lineHeight);
-    return static_cast<std::uint32_t>(std::clamp<std::int64_t>(row, 0, c.store.LastRow()));
-}
-
 // Index within the drawn run of the boundary nearest to `target` (x from
 // text left): after a character whose middle lies before the target.
 std::uint32_t NearestBoundary(const std::uint8_t* chars, const RowLayout& layout, std::int64_t target) {
@@ -30,6 +24,12 @@ std::uint32_t NearestBoundary(const std::uint8_t* chars, const RowLayout& layout
 }
 
 }  // namespace
+
+std::uint32_t RowAt(std::int64_t y) {
+    const EditControl& c = Control();
+    std::int64_t row = std::int64_t{c.view.firstVisibleRow} + (y < 0 ? -1 : y / c.view.lineHeight);
+    return static_cast<std::uint32_t>(std::clamp<std::int64_t>(row, 0, c.store.LastRow()));
+}
 
 std::uint32_t HitTest(std::int64_t x, std::int64_t y) {
     EditControl& c = Control();

@@ -5,6 +5,10 @@
 
 namespace velmo {
 
+// The row under client y: rows above or below the document give its first
+// or last row.
+std::uint32_t RowAt(std::int64_t y);
+
 // The offset nearest to (x, y) in client pixels. Rows above or below the
 // document give its first or last row; an x left of the text gives the row's
 // first drawn character. A line wholly scrolled out to the left gives its end.

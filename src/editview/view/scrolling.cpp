@@ -83,11 +83,11 @@ bool MoveToColumn(std::uint32_t column) {
     return true;
 }
 
-void FinishScroll() {
+void FinishScroll(bool notify = true) {
     LayOutVisibleRows();
     RepaintNow();
     PlaceCaret();
-    SendCaretPosition();
+    if (notify) SendCaretPosition();
 }
 
 // The page-aligned first column that shows the caret, with wrap off.
@@ -111,14 +111,14 @@ void UpdateScrollBars() {
     SetBar(SB_VERT, c.store.LastRow(), v.rows.full, v.firstVisibleRow);
 }
 
-void ScrollByCode(int code) {
+void ScrollByCode(int code, bool notify) {
     if (code == SB_THUMBPOSITION || code == SB_ENDSCROLL) return;
     std::uint32_t track = code == SB_THUMBTRACK ? TrackPosition(SB_VERT) : 0;
     MoveToRow(FirstRowAfterCode(Frame(), code, track));
-    FinishScroll();
+    FinishScroll(notify);
 }
 
-void ScrollColumnsByCode(int code) {
+void ScrollColumnsByCode(int code, bool notify) {
     EditControl& c = Control();
     if (c.store.WordWrap() || code == SB_THUMBPOSITION || code == SB_ENDSCROLL) return;
     std::uint32_t first = c.view.firstVisibleColumn, visible = c.view.area.visibleColumns;
@@ -133,7 +133,7 @@ void ScrollColumnsByCode(int code) {
     default: break;
     }
     MoveToColumn(target);
-    FinishScroll();
+    FinishScroll(notify);
 }
 
 void ScrollWheel(WPARAM wParam) {
@@ -146,8 +146,8 @@ void ScrollLines(std::int64_t rows) {
     FinishScroll();
 }
 
-void ScrollToRow(std::uint32_t row) {
-    if (MoveToRow(row)) FinishScroll();
+void ScrollToRow(std::uint32_t row, bool notify) {
+    if (MoveToRow(row)) FinishScroll(notify);
 }
 
 bool ScrollCaretIntoView() {

@@ -9,9 +9,10 @@
 namespace velmo {
 
 void UpdateScrollBars();
-// WM_VSCROLL and WM_HSCROLL with their SB_ code.
-void ScrollByCode(int code);
-void ScrollColumnsByCode(int code);
+// WM_VSCROLL and WM_HSCROLL with their SB_ code. Keyboard scrolls that
+// leave the caret alone pass `notify` false: the parent hears nothing.
+void ScrollByCode(int code, bool notify = true);
+void ScrollColumnsByCode(int code, bool notify = true);
 void ScrollWheel(WPARAM wParam);
 // EM_LINESCROLL.
 void ScrollLines(std::int64_t rows);
@@ -22,7 +23,7 @@ bool ScrollCaretIntoView();
 // when centring after find is on.
 void ScrollFoundIntoView();
 // The first visible row becomes `row` (clamped); repaints when it moved.
-void ScrollToRow(std::uint32_t row);
+void ScrollToRow(std::uint32_t row, bool notify = true);
 // Keeps the view filled after the document or the view changed size.
 void ClampScrollPosition();
 
