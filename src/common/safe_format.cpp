@@ -75,22 +75,22 @@ bool FormatText(char* dst, std::size_t dstSize, const char* format, const Format
             out.Put(*p);
             continue;
         }
-        const char* spec = p + 1;
+        const char* cursor = p + 1;
         bool left = false;
         char fill = ' ';
-        for (; *spec == '-' || *spec == '0'; ++spec) {
-            if (*spec == '-') left = true;
-            if (*spec == '0') fill = '0';
+        for (; *cursor == '-' || *cursor == '0'; ++cursor) {
+            if (*cursor == '-') left = true;
+            if (*cursor == '0') fill = '0';
         }
         std::size_t width = 0;
-        for (int digits = 0; *spec >= '0' && *spec <= '9' && digits < 2; ++spec, ++digits) {
-            width = width * 10 + static_cast<std::size_t>(*spec - '0');
+        for (int digits = 0; *cursor >= '0' && *cursor <= '9' && digits < 2; ++cursor, ++digits) {
+            width = width * 10 + static_cast<std::size_t>(*cursor - '0');
         }
-        if (*spec == 'l' || *spec == 'h') ++spec;
-        if (!IsConversion(*spec)) {
+        if (*cursor == 'l' || *cursor == 'h') ++cursor;
+        if (!IsConversion(*cursor)) {
             // "%%" is a percent sign; a stray "%" stands for itself.
             out.Put('%');
-            if (*spec == '%') p = spec;
+            if (*cursor == '%') p = cursor;
             continue;
         }
         FormatArg arg = next < argCount ? args[next] : FormatArg::Text("");
@@ -98,11 +98,11 @@ bool FormatText(char* dst, std::size_t dstSize, const char* format, const Format
         char number[12];
         const char* text = arg.text;
         if (text == nullptr) {
-            NumberText(*spec == 's' ? 'u' : *spec, arg.number, number);
+            NumberText(*cursor == 's' ? 'u' : *cursor, arg.number, number);
             text = number;
         }
         out.Pad(text, width, left, left ? ' ' : fill);
-        p = spec;
+        p = cursor;
     }
     dst[out.used] = '\0';
     return !out.cut;
