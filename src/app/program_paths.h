@@ -16,7 +16,4 @@ struct ProgramPaths {
 // False when any derived path would not fit.
 bool DeriveProgramPaths(const char* modulePath, ProgramPaths* paths);
 
-// folder + name into dst; false (dst empty) when it would not fit.
-bool JoinPath(char (&dst)[kMaxPath], const char* folder, const char* name);
-
 }  // namespace velmo

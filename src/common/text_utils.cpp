@@ -28,6 +28,18 @@ bool BoundedAppend(char* dst, std::size_t dstSize, const char* src) {
     return fits;
 }
 
+bool JoinPath(char* dst, std::size_t dstSize, std::initializer_list<const char*> parts) {
+    if (dstSize == 0) return false;
+    dst[0] = '\0';
+    for (const char* part : parts) {
+        if (!BoundedAppend(dst, dstSize, part)) {
+            dst[0] = '\0';
+            return false;
+        }
+    }
+    return true;
+}
+
 bool SubstitutePercent(char* dst, std::size_t dstSize, const char* pattern, const char* argument) {
     if (dstSize == 0) return false;
     std::size_t out = 0;

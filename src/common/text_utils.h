@@ -4,6 +4,7 @@
 // whether the whole text fitted.
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 
 namespace velmo {
 
@@ -18,6 +19,10 @@ bool BoundedCopy(char* dst, std::size_t dstSize, const char* src);
 
 // Appends `src` to the zero-terminated text in `dst`; false when it did not fit.
 bool BoundedAppend(char* dst, std::size_t dstSize, const char* src);
+
+// Joins path parts (folder, subfolder, name, ...) into dst. On overflow dst is
+// left empty, so that a cut path can never be used by mistake.
+bool JoinPath(char* dst, std::size_t dstSize, std::initializer_list<const char*> parts);
 
 // Copies `pattern`, putting `argument` in place of its first "%"; any later
 // "%" is dropped.

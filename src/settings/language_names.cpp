@@ -11,15 +11,6 @@ constexpr char kSlovakLibraryName[] = "Slovak.dll";
 
 char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-// Joins folder, subfolder and name; on overflow leaves an empty text so that a
-// cut path can never be used by mistake.
-bool JoinPath(char* dst, std::size_t dstSize, const char* folder, const char* subfolder, const char* name) {
-    bool fits = BoundedCopy(dst, dstSize, folder) && BoundedAppend(dst, dstSize, subfolder) &&
-                BoundedAppend(dst, dstSize, name);
-    if (!fits && dstSize > 0) dst[0] = '\0';
-    return fits;
-}
-
 }  // namespace
 
 const char* MappedLibraryName(std::uint32_t identifier) {
@@ -42,7 +33,7 @@ bool SameFileName(const char* a, const char* b) {
 }
 
 bool BuildLibraryPath(char* dst, std::size_t dstSize, const char* programFolder, const char* fileName) {
-    return JoinPath(dst, dstSize, programFolder, "Languages\\", fileName);
+    return JoinPath(dst, dstSize, {programFolder, "Languages\\", fileName});
 }
 
 bool BuildLibraryPattern(char* dst, std::size_t dstSize, const char* programFolder) {
@@ -51,7 +42,7 @@ bool BuildLibraryPattern(char* dst, std::size_t dstSize, const char* programFold
 
 bool BuildHelpPath(char* dst, std::size_t dstSize, const char* programFolder, std::uint32_t language) {
     bool slovak = language == kSlovakLanguageId || language == kCzechLanguageId;
-    return JoinPath(dst, dstSize, programFolder, "Help\\", slovak ? "Slovak.chm" : "English.chm");
+    return JoinPath(dst, dstSize, {programFolder, "Help\\", slovak ? "Slovak.chm" : "English.chm"});
 }
 
 bool LanguageMenuText(char* dst, std::size_t dstSize, const char* fileName) {

@@ -33,14 +33,6 @@ TEST(ProgramPathsTest, RefusesAFolderTooDeepForItsPaths) {
     EXPECT_FALSE(DeriveProgramPaths(std::string(400, 'x').c_str(), &p));
 }
 
-TEST(ProgramPathsTest, JoinRefusesOverflow) {
-    char out[kMaxPath];
-    EXPECT_TRUE(JoinPath(out, "C:\\a\\", "b.dll"));
-    EXPECT_STREQ(out, "C:\\a\\b.dll");
-    EXPECT_FALSE(JoinPath(out, std::string(255, 'a').c_str(), "b.dll"));
-    EXPECT_STREQ(out, "");
-}
-
 TEST(CodePagesTest, KnownPagesAndUnknownKeepsCurrent) {
     EXPECT_EQ(CharsetForCodePage(1251, 0), 204);
     EXPECT_EQ(CharsetForCodePage(1250, 0), 238);

@@ -123,6 +123,20 @@ TEST(FileNamePartTest, TakesTextAfterLastBackslash) {
     EXPECT_STREQ(FileNamePart("a/b"), "a/b");
 }
 
+TEST(JoinPathTest, JoinsPartsAndRefusesOverflow) {
+    char out[kMaxPath];
+    EXPECT_TRUE(JoinPath(out, sizeof out, {"C:\\a\\", "b.dll"}));
+    EXPECT_STREQ(out, "C:\\a\\b.dll");
+    EXPECT_TRUE(JoinPath(out, sizeof out, {"C:\\", "Languages\\", "x.dll"}));
+    EXPECT_STREQ(out, "C:\\Languages\\x.dll");
+    EXPECT_FALSE(JoinPath(out, sizeof out, {std::string(255, 'a').c_str(), "b.dll"}));
+    EXPECT_STREQ(out, "");
+    GuardedBuffer small(4);
+    EXPECT_FALSE(JoinPath(small.data(), small.size, {"ab", "cd"}));
+    EXPECT_STREQ(small.data(), "");
+    EXPECT_TRUE(small.GuardIntact());
+}
+
 TEST(BlockMoveTest, OverlappingMovesBothWays) {
     char up[] = "abcdefgh";
     MoveBackward(up + 2, up, 6);
