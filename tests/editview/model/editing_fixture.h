@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "editview/model/editing.h"
+#include "store_fixture.h"
 
 namespace velmo::testing {
 
@@ -62,26 +63,13 @@ private:
     const TextStore& store_;
 };
 
-class EditingFixture : public ::testing::Test {
+class EditingFixture : public StoreFixture {
 protected:
-    void SetUp() override { ASSERT_TRUE(store.Create()); }
-    void TearDown() override {
-        SystemHeap().FailAfter(0);
-        SystemHeap().FailAlways(false);
-        store.Destroy();
-    }
     void SetText(const std::string& text) {
-        BlockHandle block = SystemHeap().Allocate(text.size(), true);
-        if (!text.empty()) std::memcpy(SystemHeap().Lock(block), text.data(), text.size());
-        SystemHeap().Unlock(block);
+        BlockHandle block = BlockWith(text);
         BlockHandle old = store.Buffer().handle;
         ASSERT_TRUE(store.SetText(block, Size(text)));
         SystemHeap().Free(old);
-    }
-    std::string Text() {
-        std::string s(reinterpret_cast<char*>(store.Buffer().Lock(SystemHeap())), store.Length());
-        store.Buffer().Unlock(SystemHeap());
-        return s;
     }
     std::vector<std::uint32_t> Entries() const {
         const LineTable& lines = store.Lines();
@@ -111,7 +99,6 @@ protected:
         return editor.ReplaceSelection(Bytes(text), Size(text), record);
     }
 
-    TextStore store{SystemHeap()};
     RecordingEvents events{store};
     Editor editor{store, events};
 };

@@ -5,31 +5,12 @@
 #include <cstring>
 #include <string>
 
+#include "store_fixture.h"
+
 namespace velmo {
 namespace {
 
-class TextStoreTest : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(store.Create()); }
-    void TearDown() override {
-        SystemHeap().FailAfter(0);
-        SystemHeap().FailAlways(false);
-        store.Destroy();
-    }
-    // A block holding `text`, as a caller would hand it over.
-    static BlockHandle BlockWith(const std::string& text, std::uint32_t extra = 0) {
-        BlockHandle block = SystemHeap().Allocate(text.size() + extra, true);
-        std::memcpy(SystemHeap().Lock(block), text.data(), text.size());
-        SystemHeap().Unlock(block);
-        return block;
-    }
-    std::string Text() {
-        std::string s(reinterpret_cast<char*>(store.Buffer().Lock(SystemHeap())), store.Length());
-        store.Buffer().Unlock(SystemHeap());
-        return s;
-    }
-    TextStore store{SystemHeap()};
-};
+using TextStoreTest = StoreFixture;
 
 TEST_F(TextStoreTest, FreshStoreIsOneEmptyLine) {
     EXPECT_EQ(store.Length(), 0u);
