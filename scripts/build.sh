@@ -5,13 +5,18 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 # VELMO_BUILD_DIR lets two work trees or people build side by side.
 out=${VELMO_BUILD_DIR:-$here/build}
+# ccache, where installed, lets rebuilds and other work trees reuse objects.
+launcher=()
+if command -v ccache >/dev/null 2>&1; then
+    launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
 build_host() {
-    cmake -S "$here" -B "$out/host" -G Ninja >/dev/null
+    cmake -S "$here" -B "$out/host" -G Ninja "${launcher[@]}" >/dev/null
     cmake --build "$out/host" -j "$jobs"
 }
 build_win32() {
     cmake -S "$here" -B "$out/win32" -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" >/dev/null
+        -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" "${launcher[@]}" >/dev/null
     cmake --build "$out/win32" -j "$jobs"
 }
 case "${1:-all}" in

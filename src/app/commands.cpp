@@ -5,7 +5,7 @@
 #include "app/app_state.h"
 #include "app/dialogs.h"
 #include "app/layout.h"
-#include "app/message_boxes.h"
+#include "settings/message_boxes.h"
 #include "app/status_bar.h"
 #include "app/title.h"
 #include "app/window_modes.h"

@@ -1,7 +1,7 @@
 #include "app/confirm_discard.h"
 
 #include "app/app_state.h"
-#include "app/message_boxes.h"
+#include "settings/message_boxes.h"
 #include "documents/document_files.h"
 #include "resource_ids.h"
 #include "settings/language_library.h"

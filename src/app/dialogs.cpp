@@ -4,7 +4,7 @@
 
 #include "app/app_state.h"
 #include "app/dialog_rules.h"
-#include "app/message_boxes.h"
+#include "settings/message_boxes.h"
 #include "editview/editview_messages.h"
 #include "resource_ids.h"
 #include "settings/language_library.h"

@@ -4,7 +4,7 @@
 #include <commctrl.h>
 
 #include "app/app_state.h"
-#include "app/message_boxes.h"
+#include "settings/message_boxes.h"
 #include "app/run_main_window.h"
 #include "editview/editview.h"
 #include "settings/language_library.h"

@@ -6,7 +6,7 @@
 #include "app/commands.h"
 #include "app/confirm_discard.h"
 #include "app/layout.h"
-#include "app/message_boxes.h"
+#include "settings/message_boxes.h"
 #include "app/status_bar.h"
 #include "app/view_hook.h"
 #include "app/window_modes.h"

@@ -5,7 +5,7 @@
 #include "app/app_state.h"
 #include "app/layout.h"
 #include "app/main_frame.h"
-#include "app/message_boxes.h"
+#include "settings/message_boxes.h"
 #include "app/placement_rules.h"
 #include "app/shared_placement.h"
 #include "app/status_bar.h"

@@ -3,9 +3,10 @@
 // document holds unsaved changes.
 #include <cstddef>
 
+#include "common/product_name.h"
+
 namespace velmo {
 
-constexpr char kProductName[] = "Velmo 2";
 constexpr std::size_t kTitleBufferSize = 264;  // "* " + plain title; a longer title is cut
 constexpr std::size_t kPlainTitleOffset = 2;   // where the plain title starts in the buffer
 

@@ -5,7 +5,7 @@
 
 #include "app/app_state.h"
 #include "app/confirm_discard.h"
-#include "app/message_boxes.h"
+#include "settings/message_boxes.h"
 #include "app/title.h"
 #include "documents/recent_files.h"
 #include "editview/editview_messages.h"

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "app/message_boxes.h"
+#include "settings/message_boxes.h"
 #include "app/run_main_window.h"
 #include "editview/editview.h"
 #include "editview/editview_messages.h"

@@ -1,6 +1,6 @@
-#include "app/message_boxes.h"
+#include "settings/message_boxes.h"
 
-#include "app/title_rules.h"
+#include "common/product_name.h"
 #include "resource_ids.h"
 #include "settings/language_library.h"
 
