@@ -51,14 +51,14 @@ LRESULT ReplaceSelectionText(WPARAM recordUndo, LPARAM text) {
         result = Control().editor.ReplaceSelection(bytes, length, recordUndo != 0);
     };
     RunEdit(ReplaceFaultText(), replace);
-    bool failed = result == EditResult::Cancelled || result == EditResult::NoTextSpace ||
-                  result == EditResult::NoTableSpace;
-    return failed ? 0 : 1;
+    return Failed(result) ? 0 : 1;
 }
 
-void ReplaceSelectionBytes(const std::uint8_t* text, std::uint32_t length) {
-    auto replace = [text, length] { Control().editor.ReplaceSelection(text, length, true); };
+bool ReplaceSelectionBytes(const std::uint8_t* text, std::uint32_t length) {
+    EditResult result = EditResult::Cancelled;
+    auto replace = [text, length, &result] { result = Control().editor.ReplaceSelection(text, length, true); };
     RunEdit(ReplaceFaultText(), replace);
+    return !Failed(result);
 }
 
 LRESULT UndoEdit() {

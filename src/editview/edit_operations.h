@@ -15,8 +15,9 @@ LRESULT TypeCharacter(WPARAM code);
 void TypeDeletionKey(std::uint8_t code, bool ctrlHeld);
 // EM_REPLACESEL with a zero-terminated text (null counts as empty).
 LRESULT ReplaceSelectionText(WPARAM recordUndo, LPARAM text);
-// Replaces the selection by `length` bytes that may hold NUL.
-void ReplaceSelectionBytes(const std::uint8_t* text, std::uint32_t length);
+// Replaces the selection by `length` bytes that may hold NUL; false when
+// the edit could not be made.
+bool ReplaceSelectionBytes(const std::uint8_t* text, std::uint32_t length);
 LRESULT UndoEdit();
 LRESULT RedoEdit();
 

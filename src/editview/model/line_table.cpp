@@ -58,6 +58,32 @@ bool AllocateEmptyLineTable(BlockHeap& heap, std::uint32_t size, LineTable* tabl
     return true;
 }
 
+namespace {
+
+// Entry 0, the line starts and the sentinel for text[0, length); the block
+// must hold them.
+void FillEntries(LineTable* table, const std::uint8_t* text, std::uint32_t length) {
+    table->entries[0] = 0;
+    std::uint32_t breaks = ListLineStarts(text, length, table->entries + 1);
+    table->entries[breaks + 1] = length;
+    table->last = breaks;
+    table->count = table->logicalCount = breaks + 1;
+    table->free = static_cast<std::uint32_t>(table->blockSize - 4 * (std::uint64_t{breaks} + 2));
+}
+
+}  // namespace
+
+bool RefillLineTable(BlockHeap& heap, const std::uint8_t* text, std::uint32_t length, LineTable* table) {
+    std::uint64_t needed = 4 * (std::uint64_t{CountLineBreaks(text, length)} + 2);
+    std::uint64_t used = std::uint64_t{table->blockSize} - table->free;
+    if (needed > used && (needed - used > 0xFFFFFFFFu ||
+                          !table->Reserve(heap, static_cast<std::uint32_t>(needed - used)))) {
+        return false;
+    }
+    FillEntries(table, text, length);
+    return true;
+}
+
 bool BuildLineTable(BlockHeap& heap, const std::uint8_t* text, std::uint32_t length, LineTable* table) {
     // Every line but the last takes at least 2 bytes, so 2 * length + 8 bytes
     // always suffice and spare a counting pass; count only when that fails.
@@ -68,17 +94,11 @@ bool BuildLineTable(BlockHeap& heap, const std::uint8_t* text, std::uint32_t len
         block = heap.Allocate(size, false);
         if (block == 0) return false;
     }
-    auto* entries = reinterpret_cast<std::uint32_t*>(heap.Lock(block));
-    entries[0] = 0;
-    std::uint32_t breaks = ListLineStarts(text, length, entries + 1);
     LineTable fresh;
     fresh.handle = block;
-    fresh.entries = entries;
-    fresh.last = breaks;
-    fresh.count = fresh.logicalCount = breaks + 1;
+    fresh.entries = reinterpret_cast<std::uint32_t*>(heap.Lock(block));
     fresh.blockSize = static_cast<std::uint32_t>(size);
-    fresh.entries[breaks + 1] = length;
-    fresh.free = static_cast<std::uint32_t>(size - 4 * (std::uint64_t{breaks} + 2));
+    FillEntries(&fresh, text, length);
     // The table is complete without slack; the slack only spares later growth.
     (void)fresh.Reserve(heap, kGrowthStep);
     *table = fresh;

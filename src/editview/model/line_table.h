@@ -39,6 +39,10 @@ struct LineTable {
 // A new table block of `size` bytes, zero-filled, holding one empty line.
 bool AllocateEmptyLineTable(BlockHeap& heap, std::uint32_t size, LineTable* table);
 
+// Fills `table` for text[0, length) in its own block, which grows when the
+// lines need more room. False (table unchanged) when it cannot grow.
+bool RefillLineTable(BlockHeap& heap, const std::uint8_t* text, std::uint32_t length, LineTable* table);
+
 // Builds a table for text[0, length) in a new block, with at least 64 KiB free
 // behind the sentinel. On failure `table` is untouched and the result is false.
 bool BuildLineTable(BlockHeap& heap, const std::uint8_t* text, std::uint32_t length, LineTable* table);

@@ -147,6 +147,12 @@ bool TextStore::SetText(BlockHandle block, std::uint32_t length) {
     return true;
 }
 
+bool TextStore::RebuildLayout() {
+    TextRead text(buffer_, heap_);
+    if (wrap_) return RebuildRowTable(heap_, text.Bytes(), buffer_.length, Rules(), &rows_);
+    return RefillLineTable(heap_, text.Bytes(), buffer_.length, &lines_);
+}
+
 bool TextStore::SetWordWrap(bool on, const CharWidthTable& widths, std::uint32_t wrapWidth) {
     if (on == wrap_) return true;
     if (on) {
