@@ -13,4 +13,9 @@ OptionContext Options() {
                          &app.font};
 }
 
+FindContext Finder() {
+    AppState& app = App();
+    return FindContext{app.mainWindow, app.editView, &app.settings, app.profile, &app.findDialog};
+}
+
 }  // namespace velmo
