@@ -11,11 +11,22 @@
 
 namespace velmo {
 
-// The first i < count with bytes[i] == a or bytes[i] == b; count when none.
-std::size_t FindEitherByte(const std::uint8_t* bytes, std::size_t count, std::uint8_t a, std::uint8_t b);
+// A byte that may take either of two values (a letter's two case forms).
+struct EitherByte {
+    std::uint8_t a, b;
+    bool Holds(std::uint8_t byte) const { return byte == a || byte == b; }
+};
 
-// The last such i; count when none.
-std::size_t FindLastEitherByte(const std::uint8_t* bytes, std::size_t count, std::uint8_t a, std::uint8_t b);
+// The places i < count, in increasing order, where bytes[i] is `first` and
+// bytes[i + distance] is `last`: where a text with those bytes at its start
+// and its end may begin. Writes at most `max` of them to `out` and returns
+// how many it wrote. bytes[count - 1 + distance] must be readable.
+std::uint32_t FindCandidates(const std::uint8_t* bytes, std::uint32_t count, EitherByte first, EitherByte last,
+                             std::uint32_t distance, std::uint32_t* out, std::uint32_t max);
+
+// The last such place; count when there is none.
+std::uint32_t FindLastCandidate(const std::uint8_t* bytes, std::uint32_t count, EitherByte first, EitherByte last,
+                                std::uint32_t distance);
 
 // Calls visit(i) for every i < count with bytes[i] == value, in increasing
 // order. Inline, since the visit is often a single store.

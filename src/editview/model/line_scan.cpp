@@ -24,9 +24,13 @@ std::uint32_t CountLineBreaks(const std::uint8_t* text, std::uint32_t length) {
     return count;
 }
 
-std::uint32_t ListLineStarts(const std::uint8_t* text, std::uint32_t length, std::uint32_t* starts) {
+std::uint32_t ListLineStarts(const std::uint8_t* text, std::uint32_t length, std::uint32_t* starts,
+                             std::uint32_t capacity) {
     std::uint32_t n = 0;
-    ScanLineBreaks(text, length, [&](std::uint32_t start) { starts[n++] = start; });
+    ScanLineBreaks(text, length, [&](std::uint32_t start) {
+        if (n < capacity) starts[n] = start;
+        ++n;
+    });
     return n;
 }
 

@@ -60,11 +60,8 @@ bool AllocateEmptyLineTable(BlockHeap& heap, std::uint32_t size, LineTable* tabl
 
 namespace {
 
-// Entry 0, the line starts and the sentinel for text[0, length); the block
-// must hold them.
-void FillEntries(LineTable* table, const std::uint8_t* text, std::uint32_t length) {
-    table->entries[0] = 0;
-    std::uint32_t breaks = ListLineStarts(text, length, table->entries + 1);
+// The sentinel and the counts once the entries of `breaks` line starts are in.
+void SetBreaks(LineTable* table, std::uint32_t breaks, std::uint32_t length) {
     table->entries[breaks + 1] = length;
     table->last = breaks;
     table->count = table->logicalCount = breaks + 1;
@@ -74,13 +71,18 @@ void FillEntries(LineTable* table, const std::uint8_t* text, std::uint32_t lengt
 }  // namespace
 
 bool RefillLineTable(BlockHeap& heap, const std::uint8_t* text, std::uint32_t length, LineTable* table) {
-    std::uint64_t needed = 4 * (std::uint64_t{CountLineBreaks(text, length)} + 2);
-    std::uint64_t used = std::uint64_t{table->blockSize} - table->free;
-    if (needed > used && (needed - used > 0xFFFFFFFFu ||
-                          !table->Reserve(heap, static_cast<std::uint32_t>(needed - used)))) {
-        return false;
+    // The lines seldom outgrow the room the block has; they are listed
+    // straight into it, and only listed again when it had to grow.
+    std::uint32_t room = table->blockSize / 4 - 2;  // besides entry 0 and the sentinel
+    std::uint32_t breaks = ListLineStarts(text, length, table->entries + 1, room);
+    if (breaks > room) {
+        std::uint64_t missing = 4 * (std::uint64_t{breaks} + 2) - table->blockSize;
+        table->free = 0;  // the whole block is taken
+        if (missing > 0xFFFFFFFFu || !table->Reserve(heap, static_cast<std::uint32_t>(missing))) return false;
+        ListLineStarts(text, length, table->entries + 1);
     }
-    FillEntries(table, text, length);
+    table->entries[0] = 0;
+    SetBreaks(table, breaks, length);
     return true;
 }
 
@@ -98,7 +100,8 @@ bool BuildLineTable(BlockHeap& heap, const std::uint8_t* text, std::uint32_t len
     fresh.handle = block;
     fresh.entries = reinterpret_cast<std::uint32_t*>(heap.Lock(block));
     fresh.blockSize = static_cast<std::uint32_t>(size);
-    FillEntries(&fresh, text, length);
+    fresh.entries[0] = 0;
+    SetBreaks(&fresh, ListLineStarts(text, length, fresh.entries + 1), length);
     // The table is complete without slack; the slack only spares later growth.
     (void)fresh.Reserve(heap, kGrowthStep);
     *table = fresh;

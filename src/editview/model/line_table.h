@@ -40,7 +40,9 @@ struct LineTable {
 bool AllocateEmptyLineTable(BlockHeap& heap, std::uint32_t size, LineTable* table);
 
 // Fills `table` for text[0, length) in its own block, which grows when the
-// lines need more room. False (table unchanged) when it cannot grow.
+// lines need more room. False when it cannot grow; the entries are then
+// lost, and the table must be filled again for a text whose lines fit the
+// block, such as the one it held before.
 bool RefillLineTable(BlockHeap& heap, const std::uint8_t* text, std::uint32_t length, LineTable* table);
 
 // Builds a table for text[0, length) in a new block, with at least 64 KiB free

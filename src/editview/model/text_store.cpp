@@ -153,6 +153,14 @@ bool TextStore::RebuildLayout() {
     return RefillLineTable(heap_, text.Bytes(), buffer_.length, &lines_);
 }
 
+// The rows were kept when they could not be built again; the line table
+// lost its entries, and the former text's lines fit the block they were in.
+void TextStore::RestoreLayout() {
+    if (wrap_) return;
+    TextRead text(buffer_, heap_);
+    (void)RefillLineTable(heap_, text.Bytes(), buffer_.length, &lines_);
+}
+
 bool TextStore::SetWordWrap(bool on, const CharWidthTable& widths, std::uint32_t wrapWidth) {
     if (on == wrap_) return true;
     if (on) {

@@ -46,8 +46,10 @@ public:
 
     // After the text was rewritten in place (its length set): the layout of
     // the mode in force for the new text, the line table in its own block.
-    // False when it cannot be built; the old layout then stays.
+    // False when it cannot be built; the text must then be put back as it
+    // was and RestoreLayout called.
     bool RebuildLayout();
+    void RestoreLayout();
 
     // EM_SETSEL: (0, -1) selects all, (-1, any) collapses onto the caret,
     // any other pair selects that range with the caret at its end.

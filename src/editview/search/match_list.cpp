@@ -15,18 +15,14 @@ MatchList::Block* MatchList::Previous(const Block* block) const {
     return reinterpret_cast<Block*>(heap_.Lock(block->previous));
 }
 
-bool MatchList::Add(std::uint32_t offset) {
-    if (last_ == nullptr || last_->used == kBlockOffsets) {
-        BlockHandle handle = heap_.Allocate(sizeof(Block), false);
-        if (handle == 0) return false;
-        auto* block = reinterpret_cast<Block*>(heap_.Lock(handle));
-        block->self = handle;
-        block->previous = last_ != nullptr ? last_->self : 0;
-        block->used = 0;
-        last_ = block;
-    }
-    last_->offsets[last_->used++] = offset;
-    ++count_;
+bool MatchList::AddBlock() {
+    BlockHandle handle = heap_.Allocate(sizeof(Block), false);
+    if (handle == 0) return false;
+    auto* block = reinterpret_cast<Block*>(heap_.Lock(handle));
+    block->self = handle;
+    block->previous = last_ != nullptr ? last_->self : 0;
+    block->used = 0;
+    last_ = block;
     return true;
 }
 

@@ -17,7 +17,14 @@ public:
     MatchList& operator=(const MatchList&) = delete;
 
     // False when a new block cannot be had.
-    bool Add(std::uint32_t offset);
+    bool Add(std::uint32_t offset) {
+        if (last_ == nullptr || last_->used == kBlockOffsets) {
+            if (!AddBlock()) return false;
+        }
+        last_->offsets[last_->used++] = offset;
+        ++count_;
+        return true;
+    }
     std::uint32_t Count() const { return count_; }
 
     template <typename Visit>
@@ -36,6 +43,7 @@ private:
         std::uint32_t offsets[kBlockOffsets];
     };
     Block* Previous(const Block* block) const;
+    bool AddBlock();
 
     BlockHeap& heap_;
     Block* last_ = nullptr;

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "editview/search/match_list.h"
+#include "editview/search/move_bytes.h"
 #include "editview/search/search_request.h"
 
 namespace velmo {
@@ -87,20 +88,21 @@ struct Rewrite {
 
 // Replacements no longer than the matches: every kept byte moves at most
 // once, towards the start, right behind the replacement written before it.
-// Matches are found ahead of the writing, which never passes them.
+// The writing stays behind the end of the match just found.
 std::uint32_t RewriteShrinking(std::uint8_t* text, std::uint32_t length, Rewrite& r) {
-    std::uint32_t matchLength = r.pattern.Length();
-    std::uint32_t out = r.first;
-    for (std::uint32_t match = r.first; match != kNoMatch; ++r.count) {
-        std::memcpy(text + out, r.with, r.withLength);
+    const std::uint32_t matchLength = r.pattern.Length();
+    std::uint32_t out = r.first, kept = r.first;  // where to write; the bytes kept since the last match
+    r.pattern.ForEachMatch(text, length, r.first, [&](std::uint32_t match) {
+        MoveBytes(text + out, text + kept, match - kept);
+        out += match - kept;
+        MoveBytes(text + out, r.with, r.withLength);
         out += r.withLength;
-        std::uint32_t from = match + matchLength;
-        match = r.pattern.FindForward(text, length, from);
-        std::uint32_t kept = (match == kNoMatch ? length : match) - from;
-        if (out != from) std::memmove(text + out, text + from, kept);
-        out += kept;
-    }
-    return out;
+        kept = match + matchLength;
+        ++r.count;
+        return true;
+    });
+    MoveBytes(text + out, text + kept, length - kept);
+    return out + (length - kept);
 }
 
 // Longer replacements: the matches are noted first, the block grows to the
@@ -111,22 +113,22 @@ bool RewriteGrowing(TextStore& store, Rewrite& r, std::uint32_t* newLength) {
     TextBuffer& buffer = store.Buffer();
     const std::uint32_t length = buffer.length, matchLength = r.pattern.Length();
     MatchList matches(store.Heap());
-    for (std::uint32_t m = r.first; m != kNoMatch; m = r.pattern.FindForward(buffer.base, length, m + matchLength)) {
-        if (!matches.Add(m)) return false;
-    }
+    bool listed = true;
+    r.pattern.ForEachMatch(buffer.base, length, r.first, [&](std::uint32_t match) { return listed = matches.Add(match); });
     std::uint64_t grown = length + std::uint64_t{matches.Count()} * (r.withLength - matchLength);
-    if (grown > 0xFFFFFFFFu || !buffer.Reserve(store.Heap(), static_cast<std::uint32_t>(grown - length))) {
+    if (!listed || grown > 0xFFFFFFFFu ||
+        !buffer.Reserve(store.Heap(), static_cast<std::uint32_t>(grown - length))) {
         return false;
     }
     std::uint8_t* text = buffer.base;
     std::uint32_t end = length, out = static_cast<std::uint32_t>(grown);
-    matches.ForEachBackward([&](std::uint32_t m) {
-        std::uint32_t kept = end - (m + matchLength);
+    matches.ForEachBackward([&](std::uint32_t match) {
+        std::uint32_t kept = end - (match + matchLength);
         out -= kept;
-        std::memmove(text + out, text + m + matchLength, kept);
+        MoveBytes(text + out, text + match + matchLength, kept);
         out -= r.withLength;
-        std::memcpy(text + out, r.with, r.withLength);
-        end = m;
+        MoveBytes(text + out, r.with, r.withLength);
+        end = match;
     });
     r.count = matches.Count();
     *newLength = static_cast<std::uint32_t>(grown);
@@ -152,6 +154,7 @@ ReplaceAllOutcome ReplaceAll(TextStore& store, EditEvents& events, const SearchP
     FormerText::SetLength(store, newLength);
     if (!store.RebuildLayout()) {
         former.Restore();
+        store.RestoreLayout();
         return {0, kSearchNoMemory};
     }
     former.Commit(newLength);
