@@ -9,22 +9,13 @@
 #include <vector>
 
 #include "editview/model/editing.h"
+#include "quiet_events.h"
 
 namespace {
 
 using velmo::EditResult;
 using Clock = std::chrono::steady_clock;
 
-class QuietEvents final : public velmo::EditEvents {
-public:
-    void TextEdited(const velmo::EditedSpan&) override {}
-    void TextChanged() override {}
-    void CaretMoved() override {}
-    void OutOfTextSpace() override {}
-    void OutOfTableSpace() override {}
-    bool AllowWithoutUndo() override { return true; }
-    bool AllowWithoutRedo() override { return true; }
-};
 
 template <typename Work>
 double Milliseconds(Work work) {
@@ -62,7 +53,7 @@ double BaselineMoves(std::string text, std::size_t at, std::size_t count, std::s
 
 int main() {
     velmo::TextStore store(velmo::SystemHeap());
-    QuietEvents events;
+    velmo::bench::QuietEvents events;
     velmo::Editor editor(store, events);
     if (!store.Create()) return 1;
     const std::string text = Document(20000);

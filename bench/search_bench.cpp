@@ -21,6 +21,7 @@
 #include "common/byte_scan.h"
 #include "editview/editview.h"
 #include "editview/model/editing.h"
+#include "quiet_events.h"
 #include "editview/model/line_scan.h"
 #include "editview/search/control_search.h"
 #include "editview/search/search_engine.h"
@@ -90,16 +91,6 @@ BlockHandle TextBlock(int perLine, const char* ending = "") {
     return block;
 }
 
-class QuietEvents final : public EditEvents {
-public:
-    void TextEdited(const EditedSpan&) override {}
-    void TextChanged() override {}
-    void CaretMoved() override {}
-    void OutOfTextSpace() override {}
-    void OutOfTableSpace() override {}
-    bool AllowWithoutUndo() override { return true; }
-    bool AllowWithoutRedo() override { return true; }
-};
 
 class QuietHost final : public SearchHost {
 public:
@@ -111,7 +102,7 @@ public:
 
 // The engine on a document of its own, without a window.
 struct Engine {
-    QuietEvents events;
+    velmo::bench::QuietEvents events;
     QuietHost host;
     TextStore store{SystemHeap()};
     Editor editor{store, events};
