@@ -20,7 +20,8 @@ public:
     unsigned Mask(std::uint32_t at) const { return static_cast<unsigned>(_mm_movemask_epi8(Block(at))); }
     // Whether any of 64 places is a candidate: most blocks of a long text hold none.
     bool Any64(std::uint32_t at) const {
-        __m128i any = _mm_or_si128(_mm_or_si128(Block(at), Block(at + 16)), _mm_or_si128(Block(at + 32), Block(at + 48)));
+        __m128i any =
+            _mm_or_si128(_mm_or_si128(Block(at), Block(at + 16)), _mm_or_si128(Block(at + 32), Block(at + 48)));
         return _mm_movemask_epi8(any) != 0;
     }
 

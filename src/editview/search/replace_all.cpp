@@ -10,12 +10,18 @@ namespace velmo {
 
 namespace {
 
+void SetTextLength(TextStore& store, std::uint32_t length) {
+    TextBuffer& buffer = store.Buffer();
+    buffer.length = length;
+    buffer.free = store.Heap().Size(buffer.handle) - length;
+}
+
 // The whole former text, kept until the new text and its layout stand: as
 // the replace-all's undo step when the history takes it, else in a block of
 // its own for as long as the operation runs.
 class FormerText {
 public:
-    FormerText(TextStore& store) : store_(store), length_(store.Length()) {}
+    explicit FormerText(TextStore& store) : store_(store), length_(store.Length()) {}
     ~FormerText() { store_.Heap().Free(copy_); }
     FormerText(const FormerText&) = delete;
     FormerText& operator=(const FormerText&) = delete;
@@ -46,29 +52,22 @@ public:
         } else {
             std::memcpy(buffer.base, store_.Heap().Lock(copy_), length_);
         }
-        SetLength(store_, length_);
+        SetTextLength(store_, length_);
     }
 
     // Undo takes the new text, `newLength` bytes, back to the former one.
     void Commit(std::uint32_t newLength) {
         if (recorded_) {
             store_.Undo().SetTopEnd(newLength);
-            store_.Redo().Clear();
         } else {
             store_.Undo().Clear();
-            store_.Redo().Clear();
         }
+        store_.Redo().Clear();
     }
 
     // Drops the step Keep recorded when the text could not be rewritten.
     void Forget() {
         if (recorded_) store_.Undo().Pop();
-    }
-
-    static void SetLength(TextStore& store, std::uint32_t length) {
-        TextBuffer& buffer = store.Buffer();
-        buffer.length = length;
-        buffer.free = store.Heap().Size(buffer.handle) - length;
     }
 
 private:
@@ -114,7 +113,8 @@ bool RewriteGrowing(TextStore& store, Rewrite& r, std::uint32_t* newLength) {
     const std::uint32_t length = buffer.length, matchLength = r.pattern.Length();
     MatchList matches(store.Heap());
     bool listed = true;
-    r.pattern.ForEachMatch(buffer.base, length, r.first, [&](std::uint32_t match) { return listed = matches.Add(match); });
+    r.pattern.ForEachMatch(buffer.base, length, r.first,
+                           [&](std::uint32_t match) { return listed = matches.Add(match); });
     std::uint64_t grown = length + std::uint64_t{matches.Count()} * (r.withLength - matchLength);
     if (!listed || grown > 0xFFFFFFFFu ||
         !buffer.Reserve(store.Heap(), static_cast<std::uint32_t>(grown - length))) {
@@ -151,7 +151,7 @@ ReplaceAllOutcome ReplaceAll(TextStore& store, EditEvents& events, const SearchP
         former.Forget();
         return {0, kSearchNoMemory};
     }
-    FormerText::SetLength(store, newLength);
+    SetTextLength(store, newLength);
     if (!store.RebuildLayout()) {
         former.Restore();
         store.RestoreLayout();

@@ -2,6 +2,7 @@
 // what replace-all makes of the text, and what every failure leaves behind.
 #include <gtest/gtest.h>
 
+#include "../view/wrap_test_support.h"
 #include "search_fixture.h"
 
 namespace velmo::testing {
@@ -223,6 +224,21 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{"LargerTextBlock", kMedium, "x", "yyyyyyyy", 4, true, 8, ""},
                       FailureCase{"LargerLineTable", kMedium, "x", "\r\n\r\n\r\n\r\n", 5, true, 8, ""}),
     [](const auto& info) { return info.param.name; });
+
+TEST_F(SearchTest, WithWordWrapTheRowsAreBrokenAgainOrKeptAsTheyWere) {
+    const CharWidthTable widths = test::UniformWidths(10);  // rows of 3 characters at width 30
+    SetText("ab ab ab\r\nab");
+    ASSERT_TRUE(store.SetWordWrap(true, widths, 30));
+    const std::vector<RowEntry> rows = test::TableEntries(store.Rows());
+    SystemHeap().FailAfter(2, 10);  // the match list, then the new rows
+    EXPECT_EQ(ReplaceAll("ab", "abcd"), 0u);
+    SystemHeap().FailAfter(0);
+    EXPECT_EQ(engine.Error(), 8u);
+    EXPECT_EQ(Text(), "ab ab ab\r\nab");
+    EXPECT_EQ(test::TableEntries(store.Rows()), rows);
+    EXPECT_EQ(ReplaceAll("ab", "abcd"), 4u);
+    EXPECT_EQ(test::TableEntries(store.Rows()), test::ReferenceRows(Text(), widths, 30));
+}
 
 TEST_F(SearchTest, WithoutItsUndoStepReplaceAllEmptiesTheHistories) {
     SetText(kLong);
