@@ -48,7 +48,6 @@ struct AppState {
     std::uint32_t selectionEnd = 0;
     std::uint32_t caretLine = 1;    // 1-based, as last reported
     std::uint32_t caretColumn = 1;
-    volatile LONG playbackRunning = 0;
 
     bool normalState = true;        // neither maximised nor minimised
     NOTIFYICONDATAA trayIcon{};
@@ -61,5 +60,8 @@ AppState& App();
 // The option commands' view of the record; the menu is read from the window
 // each time, since a language switch replaces it.
 OptionContext Options();
+
+// Gives the documents side its view of the record, once the windows exist.
+void ConnectDocuments();
 
 }  // namespace velmo

@@ -12,6 +12,7 @@
 #include "app/window_modes.h"
 #include "app/shared_placement.h"
 #include "documents/document_files.h"
+#include "documents/playback.h"
 #include "editview/editview_messages.h"
 #include "resource_ids.h"
 #include "search/find_commands.h"
@@ -45,6 +46,7 @@ LRESULT Create(HWND window) {
         return -1;
     }
     HookEditView(app.editView);
+    ConnectDocuments();
     app.font.record = FontRecordFromSettings(app.settings);
     app.font.handle = CreateFontFromRecord(app.font.record);
     if (app.font.handle != nullptr) {
@@ -68,6 +70,7 @@ Placement ExitPlacement(HWND window) {
 }
 
 void Destroy(HWND window) {
+    StopPlayback();
     AppState& app = App();
     SaveExitSettings(*app.profile, app.settings, ExitPlacement(window));
     RemoveTrayIcon();

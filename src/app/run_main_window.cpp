@@ -81,7 +81,6 @@ HWND StartMainWindow(const char* commandLine, int showMode) {
     HMODULE library = Language().module;
     RegisterMainFrameClass(app.instance, LoadIconA(library, MAKEINTRESOURCEA(IDI_MAINICON)));
     HMENU menu = LoadMenuA(library, MAKEINTRESOURCEA(IDR_MAINMENU));
-    InsertRecentItems(menu);
     app.accelerators = LoadAcceleratorsA(library, MAKEINTRESOURCEA(IDR_ACCELERATORS));
     SharePlacement();
 
@@ -94,6 +93,7 @@ HWND StartMainWindow(const char* commandLine, int showMode) {
         if (menu != nullptr) DestroyMenu(menu);
         return nullptr;
     }
+    InsertRecentItems(menu);
     if (s.status != 0) {
         CreateStatusBar();
         Relayout();

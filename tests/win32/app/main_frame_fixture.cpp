@@ -8,6 +8,7 @@
 #include "editview/editview_messages.h"
 #include "language_test_support.h"
 #include "settings/language_library.h"
+#include "settings/language_menu.h"
 #include "settings/settings_validation.h"
 #include "test_window.h"
 
@@ -144,6 +145,39 @@ std::string MainFrameTest::IniValue(const char* key) {
     char value[300];
     GetPrivateProfileStringA("Velmo 2", key, "<missing>", value, sizeof value, iniPath.c_str());
     return value;
+}
+
+std::string MainFrameTest::WriteTestFile(const char* name, const std::string& bytes) {
+    std::string path = folder.path() + name;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    EXPECT_NE(file, INVALID_HANDLE_VALUE) << path;
+    EXPECT_TRUE(WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) << path;
+    CloseHandle(file);
+    return path;
+}
+
+std::string MainFrameTest::FileBytes(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "<missing>";
+    char bytes[256];
+    DWORD read = 0;
+    ReadFile(file, bytes, sizeof bytes, &read, nullptr);
+    CloseHandle(file);
+    return std::string(bytes, read);
+}
+
+void MainFrameTest::SwitchLanguageTo(const char* language) {
+    RebuildLanguageMenu(App().paths.folder);
+    HMENU languages = LanguageMenu();
+    for (int i = 0; i < GetMenuItemCount(languages); ++i) {
+        char text[64];
+        GetMenuStringA(languages, i, text, sizeof text, MF_BYPOSITION);
+        if (std::string(text).find(language) == std::string::npos) continue;
+        Command(GetMenuItemID(languages, i));
+        return;
+    }
+    ADD_FAILURE() << "no language library named " << language;
 }
 
 }  // namespace velmo::test

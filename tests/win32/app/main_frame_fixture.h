@@ -47,6 +47,11 @@ protected:
     bool Enabled(unsigned command);
     std::string IniValue(const char* key);
     static void Pump();
+    // A file of the test's folder with exactly `bytes`; returns its path.
+    std::string WriteTestFile(const char* name, const std::string& bytes);
+    static std::string FileBytes(const std::string& path);  // "<missing>" when it cannot be read
+    // Chooses the language library whose menu item names `language`.
+    void SwitchLanguageTo(const char* language);
 
     TempFolder folder;
     std::string iniPath;

@@ -35,6 +35,7 @@ public:
     Distribution(const Distribution&) = delete;
     Distribution& operator=(const Distribution&) = delete;
 
+    std::string Folder() const { return folder_; }
     std::string Exe() const { return folder_ + "Velmo.exe"; }
     std::string Ini() const { return folder_ + "Velmo.ini"; }
     struct Entry {
@@ -59,11 +60,12 @@ private:
     std::vector<std::string> files_;
 };
 
-// A main window of the program that belongs to `process`, or to any other
-// process than `process` when `other` is set.
+// A top-level window of class `name` that belongs to `process`, or to any
+// other process than `process` when `other` is set.
 struct WindowSearch {
     DWORD process;
     bool other;
+    const char* name;
     HWND found;
 };
 
@@ -73,15 +75,15 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
     if ((owner == search->process) == search->other || !GetClassNameA(window, name, sizeof name) ||
-        std::string(name) != "Velmo 2") {
+        std::string(name) != search->name) {
         return TRUE;
     }
     search->found = window;
     return FALSE;
 }
 
-HWND WaitForWindow(DWORD process, bool other) {
-    WindowSearch search{process, other, nullptr};
+HWND WaitForWindow(DWORD process, bool other, const char* className = "Velmo 2") {
+    WindowSearch search{process, other, className, nullptr};
     for (DWORD waited = 0; waited < kWaitMs && search.found == nullptr; waited += 50) {
         Sleep(50);
         EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
@@ -104,7 +106,8 @@ public:
         if (window_ != nullptr) WaitForInputIdle(process_.hProcess, kWaitMs);
     }
     ~Program() {
-        Close();
+        // A copy that did not end (a test failed) must not hold up the run.
+        if (!Close() && process_.hProcess != nullptr) TerminateProcess(process_.hProcess, 1);
         if (process_.hProcess != nullptr) {
             CloseHandle(process_.hThread);
             CloseHandle(process_.hProcess);
@@ -114,6 +117,11 @@ public:
     Program& operator=(const Program&) = delete;
 
     HWND window() const { return window_; }
+    DWORD ExitCode() const {
+        DWORD code = STILL_ACTIVE;
+        GetExitCodeProcess(process_.hProcess, &code);
+        return code;
+    }
     DWORD id() const { return process_.dwProcessId; }
     RECT Rect() const {
         RECT r{};
@@ -225,6 +233,36 @@ TEST(ProgramTest, NewWindowCommandStartsAnotherCopy) {
     for (int i = 0; i < 400 && IsWindow(second); ++i) Sleep(50);
     EXPECT_FALSE(IsWindow(second));
     ASSERT_TRUE(first.Close());
+}
+
+// Closing the window while a typing playback runs stops the worker and waits
+// for it: nothing is asked (the stopped playback leaves the document
+// unmodified) and the process ends on its own.
+TEST(ProgramTest, ClosingDuringATypingPlaybackEndsTheProcess) {
+    Distribution dist;
+    const std::string played = dist.Folder() + "played.txt";
+    HANDLE file = CreateFileA(played.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, std::string(40, 'p').data(), 40, &written, nullptr);
+    CloseHandle(file);
+    {
+        Program program(dist);
+        ASSERT_NE(program.window(), nullptr);
+        PostMessageA(program.window(), WM_COMMAND, 309, 0);
+        HWND dialog = WaitForWindow(program.id(), false, "#32770");
+        ASSERT_NE(dialog, nullptr);
+        SendMessageA(GetDlgItem(dialog, 1148), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(played.c_str()));
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        HWND edit = FindWindowExA(program.window(), nullptr, "velmoedit", nullptr);
+        for (DWORD waited = 0; waited < kWaitMs && LOWORD(SendMessageA(edit, EM_GETSEL, 0, 0)) < 2; waited += 50) {
+            Sleep(50);
+        }
+        EXPECT_GE(LOWORD(SendMessageA(edit, EM_GETSEL, 0, 0)), 2);
+        EXPECT_EQ(program.Title(), "Velmo 2 - played.txt");
+        EXPECT_TRUE(program.Close());
+        EXPECT_EQ(program.ExitCode(), 0u);
+    }
+    DeleteFileA(played.c_str());
 }
 
 }  // namespace
