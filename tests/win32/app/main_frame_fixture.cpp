@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "documents/document_files.h"
 #include "settings/message_boxes.h"
 #include "app/run_main_window.h"
 #include "editview/editview.h"
@@ -23,6 +24,11 @@ int Answer(HWND, const char* text, const char* caption, UINT type) {
     int answer = answers.front();
     answers.erase(answers.begin());
     return answer;
+}
+
+bool ChooseFileForTest(HWND, FileDialogKind, char (&path)[kMaxPath]) {
+    const std::string& choice = MainFrameTest::DialogChoice();
+    return !choice.empty() && BoundedCopy(path, kMaxPath, choice.c_str());
 }
 
 void (*dialogAction)(HWND) = nullptr;
@@ -48,6 +54,11 @@ std::vector<AskedBox>& MainFrameTest::Asked() {
     return asked;
 }
 
+std::string& MainFrameTest::DialogChoice() {
+    static std::string choice;
+    return choice;
+}
+
 void OnNextDialog(void (*action)(HWND dialog)) {
     dialogAction = action;
     SetTimer(nullptr, 0, 30, DialogTimer);
@@ -57,6 +68,8 @@ void MainFrameTest::SetUp() {
     Answers().clear();
     Asked().clear();
     SetMessageBoxFunction(Answer);
+    DialogChoice().clear();
+    SetFileDialogFunction(ChooseFileForTest);
     App() = AppState{};
     AppState& app = App();
     app.instance = GetModuleHandleA(nullptr);
@@ -89,6 +102,7 @@ void MainFrameTest::TearDown() {
     while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
     SetMessageBoxFunction(nullptr);
+    SetFileDialogFunction(nullptr);
     ReleaseLanguage();
     App() = AppState{};
 }

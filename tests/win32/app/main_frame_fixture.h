@@ -26,6 +26,8 @@ public:
     // Answers given to the next message boxes, in order; IDOK when none left.
     static std::vector<int>& Answers();
     static std::vector<AskedBox>& Asked();
+    // The path the open and save dialogs choose; empty: they are cancelled.
+    static std::string& DialogChoice();
 
 protected:
     void SetUp() override;

@@ -171,8 +171,6 @@ TEST_F(MainFrameTest, ConfirmDiscardFollowsTheAnswer) {
     EXPECT_TRUE(ConfirmDiscard());
 
     // Yes on an untitled document asks for a name; cancelling it refuses.
-    auto cancel = [](HWND, FileDialogKind, char (&)[kMaxPath]) { return false; };
-    FileDialogFunction previous = SetFileDialogFunction(cancel);
     Answers() = {IDYES};
     EXPECT_FALSE(ConfirmDiscard());
     // Closing asks too, and Cancel keeps the window.
@@ -188,19 +186,12 @@ TEST_F(MainFrameTest, ConfirmDiscardFollowsTheAnswer) {
     // Save and close with the save dialog cancelled leaves the window open.
     Command(IDM_SAVE_CLOSE);
     EXPECT_TRUE(IsWindow(App().mainWindow));
-    SetFileDialogFunction(previous);
-}
-
-std::string savedPath;
-
-bool ChooseSavedPath(HWND, FileDialogKind, char (&path)[kMaxPath]) {
-    return BoundedCopy(path, kMaxPath, savedPath.c_str());
 }
 
 TEST_F(MainFrameTest, SavingNamesTheDocumentAndAFailedOpenKeepsTheOldName) {
     Start();
+    std::string& savedPath = DialogChoice();
     savedPath = folder.path() + "saved.txt";
-    FileDialogFunction previous = SetFileDialogFunction(ChooseSavedPath);
     Type("kept\r");
     Answers() = {IDYES};
     EXPECT_TRUE(ConfirmDiscard());
@@ -235,7 +226,6 @@ TEST_F(MainFrameTest, SavingNamesTheDocumentAndAFailedOpenKeepsTheOldName) {
     Command(IDM_SAVE_CLOSE);
     EXPECT_FALSE(IsWindow(main));
     EXPECT_EQ(FileBytes(folder.path() + "saved.txt"), "!kept\r\nmore");
-    SetFileDialogFunction(previous);
     DeleteFileA((folder.path() + "saved.txt").c_str());
 }
 

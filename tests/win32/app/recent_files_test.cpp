@@ -107,5 +107,25 @@ TEST_F(RecentFilesTest, LanguageSwitchKeepsTheItemsAndClearingRemovesThem) {
     EXPECT_TRUE(ClearOffered());
 }
 
+// The save question before a recent file opens may save under a new name,
+// which takes the oldest entry's slot: the file chosen is still the one
+// opened.
+TEST_F(RecentFilesTest, OldestEntryOpensEvenWhenTheQuestionSavesUnderANewName) {
+    std::vector<std::string> paths;
+    for (char c = '0'; c <= '9'; ++c) paths.push_back(WriteTestFile((std::string(1, c) + ".txt").c_str(), {c}));
+    StoreList(paths);
+    Start();
+    Type("draft");
+    Answers() = {IDYES};
+    DialogChoice() = folder.path() + "draft.txt";
+    Command(IDM_RECENT_LAST);
+    EXPECT_EQ(FileBytes(DialogChoice()), "draft");
+    EXPECT_EQ(Text(), "9");
+    EXPECT_EQ(Title(), "Velmo 2 - 9.txt");
+    EXPECT_EQ(IniValue("MRU0"), paths[9]);
+    EXPECT_EQ(IniValue("MRU1"), DialogChoice());
+    EXPECT_EQ(IniValue("MRU9"), paths[7]);  // 8.txt and draft.txt took the two oldest slots
+}
+
 }  // namespace
 }  // namespace velmo::test
