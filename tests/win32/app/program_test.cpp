@@ -251,6 +251,10 @@ TEST(ProgramTest, ClosingDuringATypingPlaybackEndsTheProcess) {
         PostMessageA(program.window(), WM_COMMAND, 309, 0);
         HWND dialog = WaitForWindow(program.id(), false, "#32770");
         ASSERT_NE(dialog, nullptr);
+        // The window exists before its controls do.
+        for (DWORD waited = 0; waited < kWaitMs && !(IsWindowVisible(dialog) && GetDlgItem(dialog, 1148)); waited += 50) {
+            Sleep(50);
+        }
         SendMessageA(GetDlgItem(dialog, 1148), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(played.c_str()));
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         HWND edit = FindWindowExA(program.window(), nullptr, "velmoedit", nullptr);
