@@ -148,6 +148,24 @@ TEST_F(EditingTest, ReplaceSelectionCases) {
     EXPECT_EQ(Text(), "");
 }
 
+TEST_F(EditingTest, ReplaceBytesKeepsNulBytesAndUndoes) {
+    Type("abc");
+    Select(1, 2);
+    const std::string bytes("x\0y\0", 4);
+    EXPECT_EQ(Send(EVM_REPLACEBYTES, bytes.size(), reinterpret_cast<LPARAM>(bytes.data())), 1);
+    EXPECT_EQ(Text(), std::string("ax\0y\0c", 6));
+    EXPECT_EQ(Selection(), static_cast<DWORD>((5 << 16) | 1));
+    EXPECT_EQ(Seen(), "CP");
+    Send(EM_UNDO);
+    EXPECT_EQ(Text(), "abc");
+    Select(0, 3);
+    SystemHeap().FailAlways(true);
+    std::string big(70000, 'b');
+    EXPECT_EQ(Send(EVM_REPLACEBYTES, big.size(), reinterpret_cast<LPARAM>(big.data())), 0);
+    SystemHeap().FailAlways(false);
+    EXPECT_EQ(Text(), "abc");
+}
+
 TEST_F(EditingTest, ReplaceWithoutRecordEmptiesHistories) {
     Type("ab");
     Send(EM_UNDO);

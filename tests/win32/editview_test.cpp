@@ -154,7 +154,7 @@ TEST_F(EditViewMessages, IgnoredAndUnknownMessagesChangeNothing) {
     EXPECT_EQ(Send(WM_CHAR, 127), 0);
     EXPECT_EQ(Send(1048, 1, 1), 0);
     EXPECT_EQ(Send(1054, 1, 1), 0);
-    EXPECT_EQ(Send(WM_USER + 86, 1, 1), 0);
+    EXPECT_EQ(Send(EVM_REPLACEBYTES + 1, 1, 1), 0);
     EXPECT_EQ(Text(), "keep\r\nme");
     EXPECT_EQ(Send(EVM_GETCARETINDEX), 2);
     EXPECT_EQ(Send(EM_GETMODIFY), 0);
