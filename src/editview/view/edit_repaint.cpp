@@ -37,9 +37,12 @@ void ViewAfterEdit(const EditedSpan& span) {
     }
     std::uint32_t row = c.store.RowFromOffset(span.offset);
     if (!c.store.WordWrap()) {
-        WidenForLines(span.line, c.store.LineFromOffset(span.offset + span.inserted));
+        std::uint32_t lastLine = c.store.LineFromOffset(span.offset + span.inserted);
+        WidenForLines(span.line, lastLine);
         std::int64_t index = std::int64_t{span.line} - v.firstVisibleRow;
-        std::uint32_t changed = span.linesChanged ? c.layouts.Capacity() : 1;
+        // Every line the edit wrote; a replacement may rewrite several and
+        // still keep the line count.
+        std::uint32_t changed = span.linesChanged ? c.layouts.Capacity() : lastLine - span.line + 1;
         if (index < 0) {
             c.layouts.InvalidateAll();
         } else {
