@@ -57,10 +57,14 @@ void ApplyTransform(const TextToolContext& context, unsigned command) {
     }
 }
 
+// Inserted like typed text: the caret after it and nothing selected, so that
+// typing goes on behind the date instead of replacing it.
 void InsertTimeAndDate(const TextToolContext& context) {
     char text[kTimeAndDateSize];
     if (!FormatTimeAndDate(text, sizeof text)) return;
-    ReplaceSelection(context.editView, text, static_cast<std::uint32_t>(std::strlen(text)));
+    if (ReplaceSelection(context.editView, text, static_cast<std::uint32_t>(std::strlen(text)))) {
+        SendMessageA(context.editView, EM_SETSEL, static_cast<WPARAM>(-1), 0);
+    }
 }
 
 }  // namespace

@@ -120,6 +120,8 @@ TEST_F(TextToolsTest, TimeAndDateReplaceTheSelection) {
     std::string text = Text();
     EXPECT_TRUE(text == "[" + before + "]" || text == "[" + after + "]") << text;
     EXPECT_EQ(text.find(':'), text.rfind(':')) << "no seconds";
+    auto caret = static_cast<DWORD>(text.size() - 1);
+    EXPECT_EQ(Selection(), std::make_pair(caret, caret));  // typing goes on behind it
     ExpectOneUndoRestores("[sel]");
 }
 
