@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -85,6 +86,8 @@ const ToolCase kCases[] = {
     {"remove_at_end", IDM_REMOVE_TAGS, "a<b>", "a", kNotSet, kNotSet},
     {"remove_nul_inside", IDM_REMOVE_TAGS, "a\0<\0>b\0"s, "a\0b\0"s, kNotSet, kNotSet},
 };
+
+void PrintTo(const ToolCase& c, std::ostream* os) { *os << c.name; }
 
 class TextToolTest : public ::testing::TestWithParam<ToolCase> {
 protected:
