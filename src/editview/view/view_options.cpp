@@ -35,22 +35,34 @@ void MeasureWidestLine() {
 
 // Breaks the rows again when the widths or the text area's width changed. A
 // minimised window keeps its rows: a width of 0 would put every byte on a row
-// of its own.
-void Rebreak(bool widthsChanged) {
+// of its own. True when the rows were broken again.
+bool Rebreak(bool widthsChanged) {
     EditControl& c = Control();
-    if (!c.store.WordWrap() || c.view.clientWidth == 0) return;
-    if (!widthsChanged && c.store.Rules().wrapWidth == c.view.area.width) return;
+    if (!c.store.WordWrap() || c.view.clientWidth == 0) return false;
+    if (!widthsChanged && c.store.Rules().wrapWidth == c.view.area.width) return false;
     WaitCursor wait;
-    if (!c.store.Rewrap(c.view.widths, c.view.area.width)) NotifyParent(EN_ERRSPACE);
+    if (!c.store.Rewrap(c.view.widths, c.view.area.width)) {
+        NotifyParent(EN_ERRSPACE);
+        return false;
+    }
+    return true;
+}
+
+// After a change that moves the text on screen: the caret back into view, its
+// goal x taken afresh, and the parent told where it is.
+void ShowCaretAfterLayout() {
+    ScrollCaretIntoView();
+    Control().input.goalSet = false;
+    SendCaretPosition();
 }
 
 }  // namespace
 
-void Relayout(bool widthsChanged, bool textChanged) {
+bool Relayout(bool widthsChanged, bool textChanged) {
     EditControl& c = Control();
     ViewState& v = c.view;
     ComputeGeometry();
-    Rebreak(widthsChanged);
+    bool rebroken = Rebreak(widthsChanged);
     if (widthsChanged || textChanged) MeasureWidestLine();
     v.columns = ColumnRangeFor(v.widest.width, v.widths.ColumnWidth());
     ClampScrollPosition();
@@ -59,6 +71,7 @@ void Relayout(bool widthsChanged, bool textChanged) {
     InvalidateRect(c.window, nullptr, FALSE);
     UpdateWindow(c.window);
     PlaceCaret();
+    return rebroken;
 }
 
 void ChangeFont(HFONT font, bool redraw) {
@@ -71,6 +84,7 @@ void ChangeFont(HFONT font, bool redraw) {
     ComputeGutter(false);
     Relayout(true, false);
     if (c.focused) CreateViewCaret();
+    ShowCaretAfterLayout();
     if (redraw) UpdateWindow(c.window);
 }
 
@@ -84,6 +98,7 @@ void ChangePadding(WPARAM above, LPARAM below) {
 void ChangeMargins(WPARAM left, LPARAM right) {
     Control().view.margins = MarginsFromRequest(static_cast<std::int64_t>(left), static_cast<std::int64_t>(right));
     Relayout(false, false);
+    ShowCaretAfterLayout();
 }
 
 void ShowLineNumbers(bool on) {
@@ -92,6 +107,7 @@ void ShowLineNumbers(bool on) {
     v.lineNumbers = on;
     if (on) ComputeGutter(false);
     Relayout(false, false);
+    ShowCaretAfterLayout();
 }
 
 void ShowControlChars(bool on) {
@@ -101,6 +117,7 @@ void ShowControlChars(bool on) {
     c.store.showControlChars = on;
     c.view.widths.ShowControlChars(on);
     Relayout(true, false);
+    ShowCaretAfterLayout();
 }
 
 LRESULT SetWordWrap(bool on) {
@@ -119,7 +136,7 @@ LRESULT SetWordWrap(bool on) {
     v.firstVisibleRow = c.store.RowFromOffset(topOffset);
     if (!on) ComputeGutter(false);
     Relayout(false, !on);
-    SendCaretPosition();
+    ShowCaretAfterLayout();
     return on ? 1 : 0;
 }
 
@@ -127,7 +144,7 @@ void ResizeView(std::uint32_t width, std::uint32_t height) {
     ViewState& v = Control().view;
     v.clientWidth = width;
     v.clientHeight = height;
-    Relayout(false, false);
+    if (Relayout(false, false)) ShowCaretAfterLayout();
 }
 
 }  // namespace velmo
