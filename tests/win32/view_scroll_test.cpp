@@ -97,6 +97,30 @@ TEST_F(ViewScrollTest, HorizontalScrollingFollowsColumnsWithWrapOff) {
     EXPECT_EQ(Control().view.firstVisibleColumn, 450 / visible * visible);
 }
 
+TEST_F(ViewScrollTest, TheHorizontalRangeFollowsTheWidestLineDownToo) {
+    SetText(std::string(500, 'x') + "\r\n" + std::string(200, 'y') + "\r\nab");
+    auto last = [this] {
+        SCROLLINFO info{sizeof info, SIF_RANGE, 0, 0, 0, 0, 0};
+        GetScrollInfo(edit, SB_HORZ, &info);
+        return info.nMax;
+    };
+    EXPECT_EQ(last(), 499);
+    Send(EM_SETSEL, 0, 502);  // the widest line goes
+    Send(WM_CLEAR);
+    EXPECT_EQ(last(), 199);
+    Send(EM_SETSEL, 50, 150);  // the widest line shrinks
+    Send(WM_CLEAR);
+    EXPECT_EQ(last(), 99);
+    Send(EM_SETSEL, 104, 104);
+    Send(WM_CHAR, 'c');  // a line that stays narrower changes nothing
+    EXPECT_EQ(last(), 99);
+    Send(EM_UNDO);
+    Send(EM_UNDO);
+    EXPECT_EQ(last(), 199);
+    Send(EM_UNDO);
+    EXPECT_EQ(last(), 499);
+}
+
 TEST_F(ViewScrollTest, PointsMapToTheNearestCharacterBoundary) {
     SetText("abcdef\r\n\r\nxy\tz");
     const ViewState& v = Control().view;

@@ -27,10 +27,9 @@ private:
 
 void MeasureWidestLine() {
     EditControl& c = Control();
-    ViewState& v = c.view;
     if (c.store.WordWrap()) return;
     TextLock text;
-    v.widest = FindWidestLine(c.store.Lines(), text.Bytes(), v.widths);
+    c.view.widest.Measure(MeasuredText{c.store.Lines(), text.Bytes(), c.view.widths});
 }
 
 // Breaks the rows again when the widths or the text area's width changed. A
@@ -58,13 +57,23 @@ void ShowCaretAfterLayout() {
 
 }  // namespace
 
-bool Relayout(bool widthsChanged, bool textChanged) {
+void UpdateColumnRange() {
     EditControl& c = Control();
     ViewState& v = c.view;
+    std::uint64_t width = v.widest.LastWidth();
+    if (!c.store.WordWrap()) {
+        TextLock text;
+        width = v.widest.Current(MeasuredText{c.store.Lines(), text.Bytes(), v.widths}).width;
+    }
+    v.columns = ColumnRangeFor(width, v.widths.ColumnWidth());
+}
+
+bool Relayout(bool widthsChanged, bool textChanged) {
+    EditControl& c = Control();
     ComputeGeometry();
     bool rebroken = Rebreak(widthsChanged);
     if (widthsChanged || textChanged) MeasureWidestLine();
-    v.columns = ColumnRangeFor(v.widest.width, v.widths.ColumnWidth());
+    UpdateColumnRange();
     ClampScrollPosition();
     UpdateScrollBars();
     LayOutVisibleRows();

@@ -27,4 +27,8 @@ void ResizeView(std::uint32_t width, std::uint32_t height);  // WM_SIZE
 // True when the rows were broken again.
 bool Relayout(bool widthsChanged, bool textChanged);
 
+// The horizontal range from the widest line, which is measured again here
+// only when an edit left it unknown.
+void UpdateColumnRange();
+
 }  // namespace velmo
