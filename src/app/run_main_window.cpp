@@ -6,7 +6,7 @@
 #include "app/layout.h"
 #include "app/main_frame.h"
 #include "settings/message_boxes.h"
-#include "app/placement_rules.h"
+#include "settings/placement_rules.h"
 #include "app/shared_placement.h"
 #include "app/status_bar.h"
 #include "app/title.h"

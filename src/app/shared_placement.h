@@ -4,7 +4,7 @@
 // the last copy to end saves the placement any copy recorded last.
 #include <windows.h>
 
-#include "app/placement_rules.h"
+#include "settings/placement_rules.h"
 
 namespace velmo {
 
