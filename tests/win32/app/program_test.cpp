@@ -176,6 +176,14 @@ void ExpectRect(const RECT& r, LONG x, LONG y, LONG width, LONG height) {
     EXPECT_EQ(r.bottom - r.top, height);
 }
 
+void ExpectSavedPlacement(const Distribution& dist, const char* x, const char* y, const char* width,
+                          const char* height) {
+    EXPECT_EQ(dist.Read("x"), x);
+    EXPECT_EQ(dist.Read("y"), y);
+    EXPECT_EQ(dist.Read("Width"), width);
+    EXPECT_EQ(dist.Read("Height"), height);
+}
+
 TEST(ProgramTest, WithoutSettingsFileStartsWithDefaultsAndWritesTheExitSettings) {
     Distribution dist;
     Program program(dist);
@@ -183,10 +191,7 @@ TEST(ProgramTest, WithoutSettingsFileStartsWithDefaultsAndWritesTheExitSettings)
     ExpectRect(program.Rect(), 120, 100, 850, 531);
     EXPECT_EQ(program.Title(), "Velmo 2 - Untitled");
     ASSERT_TRUE(program.Close());
-    EXPECT_EQ(dist.Read("x"), "120");
-    EXPECT_EQ(dist.Read("y"), "100");
-    EXPECT_EQ(dist.Read("Width"), "850");
-    EXPECT_EQ(dist.Read("Height"), "531");
+    ExpectSavedPlacement(dist, "120", "100", "850", "531");
     EXPECT_EQ(dist.Read("MruCount"), "0");
     EXPECT_EQ(dist.Read("Maximized"), "0");
     EXPECT_EQ(dist.Read("FullScr"), "0");
@@ -288,10 +293,7 @@ TEST(ProgramTest, TheStatusBarToggledWhileMaximisedKeepsTheNormalSize) {
     PostMessageA(main, WM_COMMAND, 403, 0);
     ASSERT_TRUE(Eventually([&] { return StatusBarOf(main) == nullptr; }));
     ASSERT_TRUE(program.Close());
-    EXPECT_EQ(dist.Read("x"), "200");
-    EXPECT_EQ(dist.Read("y"), "150");
-    EXPECT_EQ(dist.Read("Width"), "600");
-    EXPECT_EQ(dist.Read("Height"), "400");
+    ExpectSavedPlacement(dist, "200", "150", "600", "400");
     EXPECT_EQ(dist.Read("Maximized"), "1");
     EXPECT_EQ(dist.Read("Status"), "0");
 }
