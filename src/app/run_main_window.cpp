@@ -81,7 +81,8 @@ HWND StartMainWindow(const char* commandLine, int showMode) {
     HMODULE library = Language().module;
     // A copy of the library's icon, not the library's shared one, which would
     // go when a language switch frees the library.
-    app.icon = static_cast<HICON>(LoadImageA(library, MAKEINTRESOURCEA(IDI_MAINICON), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+    app.icon =
+        static_cast<HICON>(LoadImageA(library, MAKEINTRESOURCEA(IDI_MAINICON), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
     RegisterMainFrameClass(app.instance, app.icon);
     HMENU menu = LoadMenuA(library, MAKEINTRESOURCEA(IDR_MAINMENU));
     InsertRecentItems(menu);
