@@ -39,6 +39,7 @@ struct AppState {
     UINT findReplaceMessage = 0;     // "commdlg_FindReplace"
     HCURSOR arrowCursor = nullptr;
     HCURSOR waitCursor = nullptr;
+    HICON icon = nullptr;  // the window's and the notification area's; ours, so it outlives a language switch
     EditingFont font{};
 
     char documentPath[kMaxPath] = "";

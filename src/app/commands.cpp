@@ -165,7 +165,8 @@ bool RunOtherCommand(unsigned command) {
         case IDM_LOWER_CASE: case IDM_UPPER_CASE: case IDM_INVERT_CASE: case IDM_REVERSE:
         case IDM_TIME_DATE: case IDM_TAG_PARAGRAPH: case IDM_TAG_BOLD: case IDM_TAG_ITALIC:
         case IDM_REMOVE_TAGS:
-            RunTextTool(command);
+            RunTextTool(TextToolContext{app.editView, app.findDialog != nullptr ? app.findDialog : app.mainWindow},
+                        command);
             return true;
         case IDM_ABOUT: RunAboutDialog(); return true;
         case IDM_HELP: ShowHelp(app.mainWindow, app.paths.folder, app.language); return true;

@@ -16,7 +16,7 @@ namespace velmo {
 
 namespace {
 
-constexpr UINT kLastPrivateMessage = 1109;
+constexpr UINT kLastPrivateMessage = EVM_REPLACEBYTES;
 constexpr unsigned kMarkerStyles = 6;
 
 void StoreCell(WPARAM cell, std::uint32_t value) {
@@ -174,6 +174,8 @@ LRESULT PrivateMessage(UINT message, WPARAM wParam, LPARAM lParam, bool* handled
     case EVM_SETCENTERAFTERFIND: c.options.centerAfterFind = wParam != 0; return 0;
     case EVM_REDO: return RedoEdit();
     case EVM_CANREDO: return c.editor.RedoSteps();
+    case EVM_REPLACEBYTES:
+        return ReplaceSelectionBytes(reinterpret_cast<const std::uint8_t*>(lParam), static_cast<std::uint32_t>(wParam));
     case EVM_SEARCH:
     case EVM_GETSEARCHERROR:
         return 0;

@@ -52,8 +52,8 @@ protected:
     // A file of the test's folder with exactly `bytes`; returns its path.
     std::string WriteTestFile(const char* name, const std::string& bytes);
     static std::string FileBytes(const std::string& path);  // "<missing>" when it cannot be read
-    // Chooses the language library whose menu item names `language`.
-    void SwitchLanguageTo(const char* language);
+    // The command of the Language submenu's item for `name`, 0 when none.
+    static UINT LanguageCommand(const char* name);
 
     TempFolder folder;
     std::string iniPath;

@@ -4,6 +4,7 @@
 
 #include "app/app_state.h"
 #include "app/confirm_discard.h"
+#include "app/shared_placement.h"
 #include "app/status_bar.h"
 #include "documents/document_files.h"
 #include "editview/editview_messages.h"
@@ -352,7 +353,9 @@ TEST_F(MainFrameTest, UnknownCommandCloses) {
 TEST_F(MainFrameTest, LanguageSwitchReplacesTheMenuAndKeepsTheChecks) {
     Start();
     Command(IDM_LINE_NUMBERS);
-    SwitchLanguageTo("Slovak");
+    UINT slovak = LanguageCommand("Slovak");
+    ASSERT_NE(slovak, 0u);
+    Command(slovak);
     EXPECT_EQ(IniValue("Language"), "10002");
     EXPECT_TRUE(Checked(IDM_LINE_NUMBERS));
     char file[64];
@@ -440,6 +443,63 @@ TEST_F(MainFrameTest, WithoutASharedPlacementTheWindowsOwnIsSaved) {
     EXPECT_EQ(IniValue("y"), "200");
     EXPECT_EQ(IniValue("Width"), "500");
     EXPECT_EQ(IniValue("Height"), "400");
+}
+
+}  // namespace
+}  // namespace velmo::test
+
+namespace velmo::test {
+namespace {
+
+TEST_F(MainFrameTest, InsertShowsTheNewModeAtOnce) {
+    Start();
+    Edit(WM_KEYDOWN, VK_INSERT);
+    EXPECT_EQ(StatusPart(3), " OVR");
+    Edit(WM_KEYDOWN, VK_INSERT);
+    EXPECT_EQ(StatusPart(3), " INS");
+}
+
+// Laying the window out again (here for the status bar) while it is
+// maximised or full screen leaves the shared normal size alone.
+TEST_F(MainFrameTest, LayoutWhileMaximisedOrFullScreenKeepsTheNormalSize) {
+    Start();
+    Placement normal{};
+    ASSERT_TRUE(ReadSharedPlacement(&normal));
+    HWND main = App().mainWindow;
+    SendMessageA(main, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    ASSERT_TRUE(IsZoomed(main));
+    Command(IDM_STATUS_BAR);
+    Command(IDM_STATUS_BAR);
+    SendMessageA(main, WM_SYSCOMMAND, SC_RESTORE, 0);
+    Command(IDM_FULL_SCREEN);
+    Command(IDM_STATUS_BAR);
+    Placement after{};
+    ASSERT_TRUE(ReadSharedPlacement(&after));
+    EXPECT_EQ(after.width, normal.width);
+    EXPECT_EQ(after.height, normal.height);
+    Command(IDM_FULL_SCREEN);
+}
+
+// A language switch frees the library the icon was loaded from, so the
+// window's icon is the program's own copy; it goes with the window (an icon
+// shared from a library could not be destroyed).
+TEST_F(MainFrameTest, TheWindowIconOutlivesALanguageSwitchAndGoesWithTheWindow) {
+    Start();
+    HWND main = App().mainWindow;
+    auto icon = reinterpret_cast<HICON>(GetClassLongPtrA(main, GCLP_HICON));
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(App().trayIcon.hIcon, icon);
+    UINT slovak = LanguageCommand("Slovak");
+    ASSERT_NE(slovak, 0u);
+    Command(slovak);
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(icon, &info));
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    EXPECT_EQ(reinterpret_cast<HICON>(GetClassLongPtrA(main, GCLP_HICON)), icon);
+    EXPECT_EQ(App().trayIcon.hIcon, icon);
+    DestroyWindow(main);
+    EXPECT_FALSE(GetIconInfo(icon, &info));
 }
 
 }  // namespace

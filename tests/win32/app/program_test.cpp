@@ -2,6 +2,7 @@
 // distribution folder with a settings file of its own.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <initializer_list>
 #include <string>
@@ -147,11 +148,48 @@ private:
     HWND window_ = nullptr;
 };
 
+// Polls `done` for up to two seconds, for what the program does on its own time.
+template <typename Done>
+bool Eventually(Done done) {
+    for (int i = 0; i < 40 && !done(); ++i) Sleep(50);
+    return done();
+}
+
+// The text of a status bar part, read through the program's own memory: the
+// bar's messages carry pointers, which the system does not carry across
+// processes.
+std::string StatusPart(HWND bar, int part) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(bar, &owner);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, owner);
+    if (process == nullptr) return "<no process>";
+    char text[256] = "<unreadable>";
+    void* remote = VirtualAllocEx(process, nullptr, sizeof text, MEM_COMMIT, PAGE_READWRITE);
+    if (remote != nullptr && LOWORD(SendMessageA(bar, SB_GETTEXTLENGTHA, part, 0)) < sizeof text) {
+        SendMessageA(bar, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(remote));
+        ReadProcessMemory(process, remote, text, sizeof text, nullptr);
+        text[sizeof text - 1] = '\0';
+    }
+    if (remote != nullptr) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return text;
+}
+
+HWND StatusBarOf(HWND main) { return FindWindowExA(main, nullptr, "msctls_statusbar32", nullptr); }
+
 void ExpectRect(const RECT& r, LONG x, LONG y, LONG width, LONG height) {
     EXPECT_EQ(r.left, x);
     EXPECT_EQ(r.top, y);
     EXPECT_EQ(r.right - r.left, width);
     EXPECT_EQ(r.bottom - r.top, height);
+}
+
+void ExpectSavedPlacement(const Distribution& dist, const char* x, const char* y, const char* width,
+                          const char* height) {
+    EXPECT_EQ(dist.Read("x"), x);
+    EXPECT_EQ(dist.Read("y"), y);
+    EXPECT_EQ(dist.Read("Width"), width);
+    EXPECT_EQ(dist.Read("Height"), height);
 }
 
 TEST(ProgramTest, WithoutSettingsFileStartsWithDefaultsAndWritesTheExitSettings) {
@@ -161,10 +199,7 @@ TEST(ProgramTest, WithoutSettingsFileStartsWithDefaultsAndWritesTheExitSettings)
     ExpectRect(program.Rect(), 120, 100, 850, 531);
     EXPECT_EQ(program.Title(), "Velmo 2 - Untitled");
     ASSERT_TRUE(program.Close());
-    EXPECT_EQ(dist.Read("x"), "120");
-    EXPECT_EQ(dist.Read("y"), "100");
-    EXPECT_EQ(dist.Read("Width"), "850");
-    EXPECT_EQ(dist.Read("Height"), "531");
+    ExpectSavedPlacement(dist, "120", "100", "850", "531");
     EXPECT_EQ(dist.Read("MruCount"), "0");
     EXPECT_EQ(dist.Read("Maximized"), "0");
     EXPECT_EQ(dist.Read("FullScr"), "0");
@@ -216,6 +251,59 @@ TEST(ProgramTest, SecondCopyOpensThirtyPixelsUpAndLeftOfTheFirst) {
     ExpectRect(second.Rect(), 90, 70, 850, 531);
     ASSERT_TRUE(second.Close());
     ASSERT_TRUE(first.Close());
+}
+
+// A copy that starts maximised never shows its normal size, so it must not
+// record it: the shared record keeps the first copy's.
+TEST(ProgramTest, ASecondCopyStartedMaximisedLeavesTheSharedSizeAlone) {
+    Distribution dist;
+    dist.Write({{"x", "10"}, {"y", "100"}, {"Width", "1250"}, {"Height", "531"}});
+    Program first(dist);
+    ASSERT_NE(first.window(), nullptr);
+    dist.Write({{"Maximized", "1"}});
+    Program second(dist);  // cascaded to x = 40 and narrowed to fit
+    ASSERT_NE(second.window(), nullptr);
+    HANDLE section = OpenFileMappingA(FILE_MAP_READ, FALSE, "Velmo 2");
+    ASSERT_NE(section, nullptr);
+    const auto* shared = static_cast<const LONG*>(MapViewOfFile(section, FILE_MAP_READ, 0, 0, 16));
+    ASSERT_NE(shared, nullptr);
+    EXPECT_EQ(shared[0], 10);
+    EXPECT_EQ(shared[2], 1250);
+    UnmapViewOfFile(shared);
+    CloseHandle(section);
+    ASSERT_TRUE(second.Close());
+    ASSERT_TRUE(first.Close());
+}
+
+TEST(ProgramTest, InsertShowsOverwriteInTheStatusBarAtOnce) {
+    Distribution dist;
+    Program program(dist);
+    ASSERT_NE(program.window(), nullptr);
+    HWND bar = StatusBarOf(program.window());
+    HWND edit = FindWindowExA(program.window(), nullptr, "velmoedit", nullptr);
+    ASSERT_NE(bar, nullptr);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(StatusPart(bar, 3), " INS");
+    PostMessageA(edit, WM_KEYDOWN, VK_INSERT, 1);
+    PostMessageA(edit, WM_KEYUP, VK_INSERT, 0xC0000001);
+    EXPECT_TRUE(Eventually([&] { return StatusPart(bar, 3) == " OVR"; })) << StatusPart(bar, 3);
+    ASSERT_TRUE(program.Close());
+}
+
+TEST(ProgramTest, TheStatusBarToggledWhileMaximisedKeepsTheNormalSize) {
+    Distribution dist;
+    dist.Write({{"x", "200"}, {"y", "150"}, {"Width", "600"}, {"Height", "400"}});
+    Program program(dist);
+    HWND main = program.window();
+    ASSERT_NE(main, nullptr);
+    PostMessageA(main, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    ASSERT_TRUE(Eventually([&] { return IsZoomed(main) != 0; }));
+    PostMessageA(main, WM_COMMAND, 403, 0);
+    ASSERT_TRUE(Eventually([&] { return StatusBarOf(main) == nullptr; }));
+    ASSERT_TRUE(program.Close());
+    ExpectSavedPlacement(dist, "200", "150", "600", "400");
+    EXPECT_EQ(dist.Read("Maximized"), "1");
+    EXPECT_EQ(dist.Read("Status"), "0");
 }
 
 TEST(ProgramTest, NewWindowCommandStartsAnotherCopy) {

@@ -83,9 +83,9 @@ TEST_F(RecentFilesTest, LanguageSwitchKeepsTheItemsAndClearingRemovesThem) {
     Start();
     const int fileItems = GetMenuItemCount(GetSubMenu(GetMenu(App().mainWindow), 0));
     const std::vector<std::string> stored = {"311 &0: " + a, "312 &1: " + b, "-"};
-    SwitchLanguageTo("Slovak");
+    Command(LanguageCommand("Slovak"));
     EXPECT_EQ(RecentItems(), stored);
-    SwitchLanguageTo("Czech");
+    Command(LanguageCommand("Czech"));
     EXPECT_EQ(RecentItems(), stored);
     EXPECT_EQ(GetMenuItemCount(GetSubMenu(GetMenu(App().mainWindow), 0)), fileItems);
 
@@ -102,7 +102,7 @@ TEST_F(RecentFilesTest, LanguageSwitchKeepsTheItemsAndClearingRemovesThem) {
     std::string upper = b;
     upper.replace(upper.size() - 5, 5, "B.TXT");
     ASSERT_TRUE(LoadDocument(upper.c_str()));
-    SwitchLanguageTo("English");
+    Command(LanguageCommand("English"));
     EXPECT_EQ(RecentItems(), (std::vector<std::string>{"311 &0: " + upper, "312 &1: " + b, "-"}));
     EXPECT_TRUE(ClearOffered());
 }
