@@ -40,6 +40,7 @@ struct AppState {
     UINT findReplaceMessage = 0;     // "commdlg_FindReplace"
     HCURSOR arrowCursor = nullptr;
     HCURSOR waitCursor = nullptr;
+    HICON icon = nullptr;  // the window's and the notification area's; ours, so it outlives a language switch
     EditingFont font{};
 
     char documentPath[kMaxPath] = "";
@@ -49,7 +50,6 @@ struct AppState {
     std::uint32_t selectionEnd = 0;
     std::uint32_t caretLine = 1;    // 1-based, as last reported
     std::uint32_t caretColumn = 1;
-    volatile LONG playbackRunning = 0;
 
     bool normalState = true;        // neither maximised nor minimised
     NOTIFYICONDATAA trayIcon{};
@@ -64,5 +64,8 @@ AppState& App();
 OptionContext Options();
 // The find commands' view of the record.
 FindContext Finder();
+
+// Gives the documents side its view of the record, once the windows exist.
+void ConnectDocuments();
 
 }  // namespace velmo

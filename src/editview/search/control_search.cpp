@@ -23,7 +23,7 @@ public:
         ScrollFoundIntoView();
     }
     bool ReplaceSelection(const std::uint8_t* text, std::uint32_t length) override {
-        return ReplaceSelectionBytes(text, length);
+        return ReplaceSelectionBytes(text, length) != 0;
     }
     void SelectReplacement(std::uint32_t start, std::uint32_t end) override {
         SendMessageA(Control().window, EM_SETSEL, start, static_cast<LPARAM>(end));
