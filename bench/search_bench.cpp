@@ -11,7 +11,6 @@
 //   child process of its own, so that the peak is that of the operation.
 // Run under Wine: scripts/wine-run.sh build/win32/bench/search_bench.exe
 #include <windows.h>
-#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -19,8 +18,8 @@
 #include <string>
 
 #include "common/byte_scan.h"
-#include "editview/editview.h"
 #include "editview/model/editing.h"
+#include "bench_support.h"
 #include "quiet_events.h"
 #include "editview/model/line_scan.h"
 #include "editview/search/control_search.h"
@@ -29,55 +28,19 @@
 namespace {
 
 using namespace velmo;
+using velmo::bench::Milliseconds;
 
 constexpr std::uint32_t kTextSize = 100u << 20;
 constexpr std::uint32_t kLineSize = 100;  // CR LF included
 constexpr std::uint32_t kLines = 1000000;
 constexpr int kRounds = 3;
 
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-template <typename Work>
-double Milliseconds(Work work) {
-    double start = Now();
-    work();
-    return Now() - start;
-}
-
-// Words of English without q, x and z, so that those letters start texts
-// that never occur.
-const char* const kWords[] = {"the", "of", "and", "to", "in", "is", "that", "it", "was", "for", "on", "are",
-                              "as", "with", "his", "they", "at", "be", "this", "have", "from", "or", "one",
-                              "had", "by", "word", "but", "not", "what", "all", "were", "we", "when", "your",
-                              "can", "said", "there", "use", "an", "each", "which", "she", "do", "how",
-                              "their", "if", "will", "up", "other", "about", "out", "many", "then", "them",
-                              "these", "so", "some", "her", "would", "make", "like", "him", "into", "time"};
-
 // `lines` lines of English-like words, kLineSize bytes each with CR LF,
-// each holding the word "quux" `perLine` times.
+// each holding the word "quux" `perLine` times (the words never do).
 void FillText(std::uint8_t* text, std::uint32_t lines, int perLine) {
-    std::uint32_t seed = 12345;
+    velmo::bench::FillLines(text, lines * kLineSize, kLineSize - 2);
     for (std::uint32_t line = 0; line < lines; ++line) {
-        char* out = reinterpret_cast<char*>(text) + std::size_t{line} * kLineSize;
-        std::size_t at = 0;
-        while (at < kLineSize - 2) {
-            seed = seed * 1103515245u + 12345u;
-            const char* word = kWords[(seed >> 16) % std::size(kWords)];
-            for (const char* c = word; *c != '\0' && at < kLineSize - 2; ++c) out[at++] = *c;
-            if (at < kLineSize - 2) out[at++] = ' ';
-        }
-        for (int k = 0; k < perLine; ++k) std::memcpy(out + 5 + k * 48, "quux", 4);
-        out[kLineSize - 2] = '\r';
-        out[kLineSize - 1] = '\n';
+        for (int k = 0; k < perLine; ++k) std::memcpy(text + std::size_t{line} * kLineSize + 5 + k * 48, "quux", 4);
     }
 }
 
@@ -246,40 +209,7 @@ void ReplaceAlls(double memmoveMs) {
     }
 }
 
-// The same growing replace-all and its undo through the control's messages,
-// with the view laid out again for the new text.
-void ThroughTheControl(double memmoveMs) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    RegisterEditViewClass(instance);
-    HWND edit = CreateWindowExA(0, kEditViewClassName, nullptr, WS_POPUP | WS_VSCROLL | WS_HSCROLL, 0, 0, 800, 600,
-                                nullptr, nullptr, instance, nullptr);
-    if (edit == nullptr) return;
-    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT)), 0);
-    HGLOBAL old = reinterpret_cast<HGLOBAL>(SendMessageA(edit, EM_GETHANDLE, 0, 0));
-    SendMessageA(edit, EVM_SETTEXTHANDLE, static_cast<WPARAM>(TextBlock(1)), kTextSize);
-    GlobalFree(old);
-    SearchRequest request{SEARCH_REPLACE_ALL, 1, 0, "quux", "quuxquux"};
-    double replace = 1e300, undo = 1e300;
-    for (int i = 0; i <= kRounds; ++i) {
-        double r = Milliseconds([&] { SendMessageA(edit, EVM_SEARCH, reinterpret_cast<WPARAM>(&request), 0); });
-        double u = Milliseconds([&] { SendMessageA(edit, EM_UNDO, 0, 0); });
-        if (i > 0) {
-            replace = std::min(replace, r);
-            undo = std::min(undo, u);
-        }
-    }
-    std::printf("through the control (EVM_SEARCH, EM_UNDO; the view measures every line again):\n");
-    std::printf("  growing replace-all %7.1f ms (%5.2f x memmove)  undo %7.1f ms (%5.2f x memmove)\n", replace,
-                replace / memmoveMs, undo, undo / memmoveMs);
-    DestroyWindow(edit);
-}
-
-double PeakMegabytes() {
-    PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-    return static_cast<double>(counters.PeakWorkingSetSize) / 1e6;
-}
+double PeakMegabytes() { return velmo::bench::ProcessMemory().peakWorkingSet / 1e6; }
 
 int PeakMemory() {
     Engine engine(TextBlock(1));
@@ -320,7 +250,6 @@ int main(int argc, char** argv) {
     SystemHeap().Unlock(scratch);
     SystemHeap().Free(scratch);
     ReplaceAlls(memmoveMs);
-    ThroughTheControl(memmoveMs);
     RunPeakMemoryChild();
     return 0;
 }
