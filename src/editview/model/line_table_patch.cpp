@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "common/word_shift.h"
 #include "editview/model/line_scan.h"
 #include "editview/model/text_store.h"
 
@@ -51,9 +52,9 @@ std::uint32_t LineTablePatch::Apply(TextStore& store, const TextChange& change) 
     std::uint32_t tail = lastLine_ + 1;    // first entry kept behind them
     std::uint32_t tailCount = lines.last + 2 - tail;  // sentinel included
     std::uint32_t to = first + added_;
-    std::memmove(entries + to, entries + tail, std::size_t{tailCount} * 4);
+    if (to != tail) std::memmove(entries + to, entries + tail, std::size_t{tailCount} * 4);
     std::uint32_t delta = change.inserted - change.removed;  // modulo 2^32
-    for (std::uint32_t i = to; i < to + tailCount; ++i) entries[i] += delta;
+    AddToWords(entries + to, tailCount, delta, delta);
 
     // The breaks whose CR lies at start - 1 .. start + inserted - 1.
     const TextBuffer& buffer = store.Buffer();
@@ -67,6 +68,7 @@ std::uint32_t LineTablePatch::Apply(TextStore& store, const TextChange& change) 
     lines.last = lines.last + added_ - removed_;
     lines.count = lines.logicalCount = lines.last + 1;
     lines.free = lines.free + 4 * removed_ - 4 * added_;
+    lastWritten_ = lines.LineFromOffset(change.start + change.inserted);
     return firstLine_;
 }
 

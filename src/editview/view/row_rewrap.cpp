@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "common/word_shift.h"
+
 namespace velmo {
 
 namespace {
@@ -62,13 +64,10 @@ void FinishRewrap(RowTable* table, const std::uint8_t* newText, const RewrapPlan
     RowEntry* entries = table->entries;
     std::uint32_t tail = table->count + 1 - plan.endRow;  // rows behind the touched lines and the closing entry
     std::uint32_t newEndRow = plan.firstRow + plan.newRows;
-    std::memmove(entries + newEndRow, entries + plan.endRow, tail * sizeof(RowEntry));
+    if (newEndRow != plan.endRow) std::memmove(entries + newEndRow, entries + plan.endRow, tail * sizeof(RowEntry));
     std::uint32_t byteShift = plan.newRegionEnd - table->Start(newEndRow);  // modulo 2^32: may be negative
     std::uint32_t lineShift = plan.newLines - plan.oldLines;
-    for (std::uint32_t row = newEndRow; row < newEndRow + tail; ++row) {
-        entries[row].start += byteShift;
-        entries[row].line += lineShift;
-    }
+    AddToWords(entries + newEndRow, 2 * std::size_t{tail}, byteShift, lineShift);
     std::uint32_t row = plan.firstRow;
     BreakRows(ByteText{newText}, plan.regionStart, plan.newRegionEnd, plan.regionEndsText, plan.firstLine, rules,
               [&](std::uint32_t start, std::uint32_t line) { entries[row++] = RowEntry{start, line}; });
