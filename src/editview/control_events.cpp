@@ -14,7 +14,7 @@ void ControlEvents::TextEdited(const EditedSpan& span) { ViewAfterEdit(span); }
 void ControlEvents::TextChanged() { NotifyParent(EN_CHANGE); }
 
 void ControlEvents::CaretMoved() {
-    ScrollCaretIntoView();
+    ScrollCaretIntoView(Sideways::kByPage, Repaint::kLater);
     PlaceCaret();
     SendCaretPosition();
 }

@@ -11,6 +11,7 @@
 #include "editview/search/search_engine.h"
 #include "editview/view/colours.h"
 #include "editview/view/row_layout_cache.h"
+#include "editview/view/scroll_bars.h"
 #include "editview/view/view_state.h"
 
 namespace velmo {
@@ -33,6 +34,7 @@ struct EditControl {
     std::uint32_t markerCount = 0, markerCapacity = 0;
     ColourSets colours;
     ViewState view;
+    ScrollBars bars;
     RowLayoutCache layouts{SystemHeap()};  // the rows of the unwrapped view
     ViewOptions options;
     InputState input;

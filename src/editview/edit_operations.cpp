@@ -67,15 +67,19 @@ LRESULT ReplaceSelectionBytes(const std::uint8_t* text, std::uint32_t length, bo
     return ReplaceGuarded(text, recordUndo, [length] { return length; });
 }
 
+// A step back selects text that may lie anywhere, away from the selection
+// before it: the whole view is painted again.
 LRESULT UndoEdit() {
     auto undo = [] { Control().editor.Undo(); };
     RunEdit(ReplaceFaultText(), undo);
+    InvalidateRect(Control().window, nullptr, FALSE);
     return 0;
 }
 
 LRESULT RedoEdit() {
     auto redo = [] { Control().editor.Redo(); };
     RunEdit(ReplaceFaultText(), redo);
+    InvalidateRect(Control().window, nullptr, FALSE);
     return 0;
 }
 

@@ -39,6 +39,7 @@ bool Create(HWND window) {
     c.busy = false;
     c.focused = false;
     c.view = ViewState{};
+    c.bars = ScrollBars{};
     c.input = InputState{};
     c.layouts.InvalidateAll();
     c.options = ViewOptions{};
@@ -67,6 +68,7 @@ bool Create(HWND window) {
 void Destroy(HWND window) {
     EditControl& c = Control();
     KillTimer(window, kAutoScrollTimer);
+    KillTimer(window, kScrollBarTimer);
     ReleaseResources();
     c.window = nullptr;
 }
@@ -131,7 +133,13 @@ LRESULT CALLBACK EditViewProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_MOUSEMOVE: MouseMove(lParam); return 0;
     case WM_LBUTTONUP: MouseButtonUp(lParam); return 0;
     case WM_LBUTTONDBLCLK: MouseDoubleClick(lParam); return 0;
-    case WM_TIMER: AutoScrollStep(wParam); return 0;
+    case WM_TIMER:
+        if (wParam == kScrollBarTimer) {
+            c.bars.DrawWaiting(window);
+        } else {
+            AutoScrollStep(wParam);
+        }
+        return 0;
     case WM_CAPTURECHANGED: MouseCaptureLost(); return 0;
     default: return EditViewDispatch(window, message, wParam, lParam);
     }

@@ -9,14 +9,15 @@
 namespace velmo {
 
 // Where an edit changed the text, so that the view repaints no more than it
-// must: from `offset` to the end of `line` when no line was added or removed,
-// else from `line` down. Offsets and line are those after the edit.
+// must: rows firstRow .. lastRow when no row was added or removed, else from
+// firstRow down. Offsets, line and rows are those after the edit.
 struct EditedSpan {
     std::uint32_t offset = 0;
     std::uint32_t line = 0;
     std::uint32_t removed = 0;   // bytes taken out at offset
     std::uint32_t inserted = 0;  // bytes put in at offset
-    bool linesChanged = false;
+    bool linesChanged = false;   // rows were added or removed
+    std::uint32_t firstRow = 0, lastRow = 0;  // the view's rows that show changed text
 };
 
 class EditEvents {

@@ -175,7 +175,9 @@ void Editor::Commit(const TextChange& change, SelectAfter select) {
     std::uint32_t anchor = select == SelectAfter::Inserted ? change.start : end;
     store_.Sel() = Selection{anchor, end, end, anchor, end};
     store_.PlaceCaretPosition();
-    events_.TextEdited({change.start, line, change.removed, change.inserted, Layout().LinesChanged()});
+    LayoutKeeper& layout = Layout();
+    events_.TextEdited({change.start, line, change.removed, change.inserted, layout.LinesChanged(),
+                        layout.FirstWrittenRow(), layout.LastWrittenRow()});
     FinishEdit();
 }
 

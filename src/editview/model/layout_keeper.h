@@ -21,8 +21,12 @@ public:
     // Called after the bytes moved, for the change last prepared. Cannot fail.
     // Returns the first line whose start or content changed.
     virtual std::uint32_t Apply(TextStore& store, const TextChange& change) = 0;
-    // Whether the last applied change added or removed lines.
+    // Whether the last applied change added or removed lines (rows with wrap on).
     virtual bool LinesChanged() const = 0;
+    // The first and last of the view's rows (lines with wrap off) that show
+    // text the last applied change wrote.
+    virtual std::uint32_t FirstWrittenRow() const = 0;
+    virtual std::uint32_t LastWrittenRow() const = 0;
 };
 
 }  // namespace velmo

@@ -16,12 +16,15 @@ public:
     bool Prepare(TextStore& store, const TextChange& change) override;
     std::uint32_t Apply(TextStore& store, const TextChange& change) override;
     bool LinesChanged() const override { return added_ != removed_; }
+    std::uint32_t FirstWrittenRow() const override { return firstLine_; }
+    std::uint32_t LastWrittenRow() const override { return lastWritten_; }
 
 private:
     std::uint32_t firstLine_ = 0;  // line holding the change's start
     std::uint32_t lastLine_ = 0;   // last line whose start the change touches
     std::uint32_t added_ = 0;      // line starts the change creates
     std::uint32_t removed_ = 0;    // line starts it takes away
+    std::uint32_t lastWritten_ = 0;  // line of the byte behind the inserted text, after the change
 };
 
 }  // namespace velmo

@@ -16,6 +16,11 @@ public:
     bool Prepare(TextStore& store, const TextChange& change) override;
     std::uint32_t Apply(TextStore& store, const TextChange& change) override;
     bool LinesChanged() const override { return rowsChanged_; }
+    // The touched lines' rows: a break can move up a row as well as down.
+    std::uint32_t FirstWrittenRow() const override { return plan_.firstRow; }
+    std::uint32_t LastWrittenRow() const override {
+        return plan_.newRows > 0 ? plan_.firstRow + plan_.newRows - 1 : plan_.firstRow;
+    }
 
 private:
     RewrapPlan plan_;

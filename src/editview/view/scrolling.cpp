@@ -22,16 +22,6 @@ std::uint32_t LastFirstColumn() {
     return v.columns.total > v.area.visibleColumns ? v.columns.total - v.area.visibleColumns : 0;
 }
 
-void SetBar(int bar, std::uint32_t last, std::uint32_t page, std::uint32_t pos) {
-    SCROLLINFO info{};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
-    info.nMax = static_cast<int>(std::min<std::uint32_t>(last, 0x7FFFFFFF));
-    info.nPage = page;
-    info.nPos = static_cast<int>(std::min<std::uint32_t>(pos, 0x7FFFFFFF));
-    SetScrollInfo(Control().window, bar, &info, TRUE);
-}
-
 std::uint32_t TrackPosition(int bar) {
     SCROLLINFO info{};
     info.cbSize = sizeof info;
@@ -61,7 +51,7 @@ bool MoveToRow(std::uint32_t row) {
         layouts.InvalidateAll();
     }
     v.firstVisibleRow = row;
-    SetScrollPos(Control().window, SB_VERT, static_cast<int>(std::min<std::uint32_t>(row, 0x7FFFFFFF)), TRUE);
+    Control().bars.SetPosition(Control().window, SB_VERT, row);
     return true;
 }
 
@@ -79,7 +69,7 @@ bool MoveToColumn(std::uint32_t column) {
     c.layouts.ScrollHorizontally(
         v.rows.touched, [&](std::uint32_t k) { return RowBytes(text.Bytes(), first + k); }, oldOffset,
         FrameUpTo(v.area.textRight));
-    SetScrollPos(c.window, SB_HORZ, static_cast<int>(std::min<std::uint32_t>(column, 0x7FFFFFFF)), TRUE);
+    c.bars.SetPosition(c.window, SB_HORZ, column);
     return true;
 }
 
@@ -119,8 +109,8 @@ std::uint32_t ColumnJustShowingCaret() {
 void UpdateScrollBars() {
     EditControl& c = Control();
     const ViewState& v = c.view;
-    if (!c.store.WordWrap()) SetBar(SB_HORZ, v.columns.last, v.area.visibleColumns, v.firstVisibleColumn);
-    SetBar(SB_VERT, c.store.LastRow(), v.rows.full, v.firstVisibleRow);
+    if (!c.store.WordWrap()) c.bars.Set(c.window, SB_HORZ, v.columns.last, v.area.visibleColumns, v.firstVisibleColumn);
+    c.bars.Set(c.window, SB_VERT, c.store.LastRow(), v.rows.full, v.firstVisibleRow);
 }
 
 void ScrollByCode(int code, bool notify) {
@@ -162,7 +152,7 @@ void ScrollToRow(std::uint32_t row, bool notify) {
     if (MoveToRow(row)) FinishScroll(notify);
 }
 
-bool ScrollCaretIntoView(Sideways sideways) {
+bool ScrollCaretIntoView(Sideways sideways, Repaint repaint) {
     EditControl& c = Control();
     const ViewState& v = c.view;
     std::uint32_t row = c.store.CaretRow();
@@ -175,7 +165,11 @@ bool ScrollCaretIntoView(Sideways sideways) {
     }
     if (moved) {
         LayOutVisibleRows();
-        RepaintNow();
+        if (repaint == Repaint::kNow) {
+            RepaintNow();
+        } else {
+            InvalidateRect(c.window, nullptr, FALSE);
+        }
     }
     PlaceCaret();
     return moved;

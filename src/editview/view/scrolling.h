@@ -19,10 +19,13 @@ void ScrollLines(std::int64_t rows);
 // How far the view goes sideways to show the caret: to the page of columns
 // holding it (keys, edits), or by as few whole columns as it takes (mouse).
 enum class Sideways { kByPage, kJustEnough };
+// When a moved view is painted: at once, or with the next WM_PAINT, so that
+// many edits sent in a row (undo all, a program's messages) paint once.
+enum class Repaint { kNow, kLater };
 
 // EM_SCROLLCARET and every edit: the caret's row and column into view.
 // True when the view moved (it is then repainted).
-bool ScrollCaretIntoView(Sideways sideways = Sideways::kByPage);
+bool ScrollCaretIntoView(Sideways sideways = Sideways::kByPage, Repaint repaint = Repaint::kNow);
 // After a search: the found text's row page-aligned, or in the middle row
 // when centring after find is on.
 void ScrollFoundIntoView();
