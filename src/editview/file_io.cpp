@@ -5,6 +5,7 @@
 #include "common/text_utils.h"
 #include "editview/control_state.h"
 #include "editview/document_view.h"
+#include "editview/model/line_table_builder.h"
 
 namespace velmo {
 
@@ -12,25 +13,32 @@ namespace {
 
 constexpr DWORD kFileTooLarge = 223;
 constexpr std::uint64_t kLargestBlock = 0xFFFFFFFFull;
+// Pieces small enough to be scanned for line breaks while still in the cache.
+constexpr DWORD kPiece = 1u << 20;
 
 LRESULT Fail(DWORD error) {
     SetLastError(error);
     return 0;
 }
 
-// ReadFile may deliver less than asked; keep reading until all has come.
-bool ReadWhole(HANDLE file, std::uint8_t* bytes, DWORD count) {
-    while (count > 0) {
+bool FailWith(DWORD error) {
+    SetLastError(error);
+    return false;
+}
+
+// Reads `length` bytes in pieces, listing each piece's line breaks as soon as
+// it has come (ReadFile may deliver less than asked), then finishes the table.
+bool ReadAndList(HANDLE file, std::uint8_t* bytes, DWORD length, LineTable* table) {
+    LineTableBuilder lines(Control().store.Heap());
+    if (!lines.Start(length)) return FailWith(ERROR_NOT_ENOUGH_MEMORY);
+    for (DWORD at = 0; at < length;) {
         DWORD got = 0;
-        if (!ReadFile(file, bytes, count, &got, nullptr)) return false;
-        if (got == 0) {
-            SetLastError(ERROR_HANDLE_EOF);
-            return false;
-        }
-        bytes += got;
-        count -= got;
+        if (!ReadFile(file, bytes + at, std::min(kPiece, length - at), &got, nullptr)) return false;
+        if (got == 0) return FailWith(ERROR_HANDLE_EOF);
+        at += got;
+        if (!lines.Add(bytes, at)) return FailWith(ERROR_NOT_ENOUGH_MEMORY);
     }
-    return true;
+    return lines.Finish(length, table) || FailWith(ERROR_NOT_ENOUGH_MEMORY);
 }
 
 bool WriteWhole(HANDLE file, const std::uint8_t* bytes, DWORD count) {
@@ -48,8 +56,8 @@ BlockHandle AllocateForFile(BlockHeap& heap, DWORD size) {
     return block != 0 ? block : heap.Allocate(size, true);
 }
 
-// Reads the file into a new block; the current document is only replaced
-// once every byte has arrived.
+// Reads the file into a new block, building its line table on the way; the
+// current document is only replaced once every byte and the layout are there.
 LRESULT LoadOpenFile(HANDLE file) {
     LARGE_INTEGER size;
     if (!GetFileSizeEx(file, &size)) return 0;
@@ -64,18 +72,23 @@ LRESULT LoadOpenFile(HANDLE file) {
     BlockHeap& heap = c.store.Heap();
     BlockHandle block = AllocateForFile(heap, length);
     if (block == 0) return Fail(ERROR_NOT_ENOUGH_MEMORY);
-    bool read = ReadWhole(file, heap.Lock(block), length);
+    LineTable lines;
+    bool read = ReadAndList(file, heap.Lock(block), length, &lines);
     DWORD error = GetLastError();
     heap.Unlock(block);
+    BlockHandle old = c.store.Buffer().handle;
+    if (read && !c.store.AdoptLoaded(block, length, lines)) {
+        heap.Free(lines.handle);
+        read = false;
+        error = ERROR_NOT_ENOUGH_MEMORY;
+    }
     if (!read) {
         heap.Free(block);
         return Fail(error);
     }
-    BlockHandle old = c.store.Buffer().handle;
-    bool built = c.store.SetText(block, length);
-    if (c.store.Buffer().handle != old) heap.Free(old);
+    heap.Free(old);
     AfterDocumentReplaced();
-    return built ? 1 : Fail(ERROR_NOT_ENOUGH_MEMORY);
+    return 1;
 }
 
 // The folder part of a path ("." when it has none), for the temporary file.

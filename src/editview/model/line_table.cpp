@@ -1,6 +1,7 @@
 #include "editview/model/line_table.h"
 
 #include "editview/model/line_scan.h"
+#include "editview/model/line_table_builder.h"
 #include "editview/model/table_block.h"
 #include "editview/model/text_buffer.h"
 
@@ -87,25 +88,8 @@ bool RefillLineTable(BlockHeap& heap, const std::uint8_t* text, std::uint32_t le
 }
 
 bool BuildLineTable(BlockHeap& heap, const std::uint8_t* text, std::uint32_t length, LineTable* table) {
-    // Every line but the last takes at least 2 bytes, so 2 * length + 8 bytes
-    // always suffice and spare a counting pass; count only when that fails.
-    std::uint64_t size = 2 * std::uint64_t{length} + 8;
-    BlockHandle block = heap.Allocate(size, false);
-    if (block == 0) {
-        size = 4 * std::uint64_t{CountLineBreaks(text, length)} + 8;
-        block = heap.Allocate(size, false);
-        if (block == 0) return false;
-    }
-    LineTable fresh;
-    fresh.handle = block;
-    fresh.entries = reinterpret_cast<std::uint32_t*>(heap.Lock(block));
-    fresh.blockSize = static_cast<std::uint32_t>(size);
-    fresh.entries[0] = 0;
-    SetBreaks(&fresh, ListLineStarts(text, length, fresh.entries + 1), length);
-    // The table is complete without slack; the slack only spares later growth.
-    (void)fresh.Reserve(heap, kGrowthStep);
-    *table = fresh;
-    return true;
+    LineTableBuilder builder(heap);
+    return builder.Start(length) && builder.Add(text, length) && builder.Finish(length, table);
 }
 
 }  // namespace velmo

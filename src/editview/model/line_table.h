@@ -46,7 +46,8 @@ bool AllocateEmptyLineTable(BlockHeap& heap, std::uint32_t size, LineTable* tabl
 bool RefillLineTable(BlockHeap& heap, const std::uint8_t* text, std::uint32_t length, LineTable* table);
 
 // Builds a table for text[0, length) in a new block, with at least 64 KiB free
-// behind the sentinel. On failure `table` is untouched and the result is false.
+// behind the sentinel, in one pass. On failure `table` is untouched and the
+// result is false.
 bool BuildLineTable(BlockHeap& heap, const std::uint8_t* text, std::uint32_t length, LineTable* table);
 
 }  // namespace velmo

@@ -147,6 +147,27 @@ bool TextStore::SetText(BlockHandle block, std::uint32_t length) {
     return true;
 }
 
+bool TextStore::AdoptLoaded(BlockHandle block, std::uint32_t length, const LineTable& lines) {
+    RowTable rows;
+    if (wrap_) {
+        const std::uint8_t* text = heap_.Lock(block);
+        bool built = BuildRowTable(heap_, text, length, Rules(), &rows);
+        heap_.Unlock(block);
+        if (!built) return false;
+    }
+    buffer_.Unlock(heap_);
+    FreeLayout();
+    buffer_ = TextBuffer{block, nullptr, length, heap_.Size(block) - length};
+    if (wrap_) {
+        heap_.Free(lines.handle);
+        rows_ = rows;
+    } else {
+        lines_ = lines;
+    }
+    ResetEditingState();
+    return true;
+}
+
 bool TextStore::RebuildLayout() {
     TextRead text(buffer_, heap_);
     if (wrap_) return RebuildRowTable(heap_, text.Bytes(), buffer_.length, Rules(), &rows_);

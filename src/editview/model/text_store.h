@@ -39,7 +39,13 @@ public:
     // document). The previous text block is left to the caller. False when no
     // line table could be built; the document is then empty.
     bool SetText(BlockHandle block, std::uint32_t length);
-    // Both replace the document and so empty both histories.
+    // Puts a text read from a file and the line table built while it was
+    // read in place of the document (the rows are built from it with word
+    // wrap on). All or nothing: false, with the document as it was and the
+    // block and table still the caller's, when the rows cannot be built. The
+    // previous text block is left to the caller.
+    bool AdoptLoaded(BlockHandle block, std::uint32_t length, const LineTable& lines);
+    // These replace the document and so empty both histories.
     // Replaces the document by a fresh empty one. New blocks are taken before
     // the old ones go, and if none can be had the current blocks are emptied.
     void ResetEmpty();

@@ -129,13 +129,6 @@ TEST_F(LineTableTest, OneMegabyteOfRandomBytes) {
     }
 }
 
-TEST_F(LineTableTest, FallsBackToExactCountWhenWorstCaseFails) {
-    std::string text = "one\r\ntwo\r\nthree";
-    SystemHeap().FailAfter(1);  // the worst-case block
-    Build(text);
-    ExpectMatchesReference(text);
-}
-
 TEST_F(LineTableTest, FailureLeavesTableUntouched) {
     Build("a\r\nb");
     LineTable before = table;
