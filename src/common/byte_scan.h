@@ -46,4 +46,21 @@ void ForEachByte(const std::uint8_t* bytes, std::size_t count, std::uint8_t valu
     }
 }
 
+// Whether bytes[0, count) hold a control character: a byte below 0x20, or 0x7F.
+inline bool HasControlByte(const std::uint8_t* bytes, std::size_t count) {
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i lastBelow = _mm_set1_epi8(0x1F), del = _mm_set1_epi8(0x7F);
+    for (; i + 16 <= count; i += 16) {
+        __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
+        __m128i below = _mm_cmpeq_epi8(_mm_max_epu8(block, lastBelow), lastBelow);
+        if (_mm_movemask_epi8(_mm_or_si128(below, _mm_cmpeq_epi8(block, del))) != 0) return true;
+    }
+#endif
+    for (; i < count; ++i) {
+        if (bytes[i] < 0x20 || bytes[i] == 0x7F) return true;
+    }
+    return false;
+}
+
 }  // namespace velmo

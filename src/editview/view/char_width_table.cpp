@@ -49,6 +49,10 @@ CharWidthTable::CharWidthTable() {
 void CharWidthTable::SetFontWidths(const std::uint32_t (&fontWidths)[256]) {
     for (int c = 0; c < 256; ++c) widths_[c] = std::min(fontWidths[c], kWidestGlyph);
     columnWidth_ = std::max(widths_['x'], 1u);
+    uniform_ = widths_[' '];
+    for (int c = 0; c < 256; ++c) {
+        if (ControlCharIndex(static_cast<std::uint8_t>(c)) < 0 && widths_[c] != uniform_) uniform_ = 0;
+    }
     widths_['\t'] = TabWidth();
     for (std::uint32_t i = 0; i < kControlCharCount; ++i) {
         std::uint32_t width = kBoxPadding;

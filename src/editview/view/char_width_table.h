@@ -45,6 +45,9 @@ public:
     // The largest step a single character can make: the widest entry, or a
     // whole tab width while tabs jump to stops.
     std::uint32_t LargestAdvance() const;
+    // The width every character but the control characters has, as in a
+    // fixed-pitch font; 0 when they differ.
+    std::uint32_t UniformWidth() const { return uniform_; }
 
     // x after character `c` drawn at x. A tab (control characters hidden)
     // goes to the next stop after x of the grid through `origin`.
@@ -59,6 +62,7 @@ private:
     std::uint32_t boxWidths_[kControlCharCount];
     std::uint32_t savedWidths_[kControlCharCount];  // font widths while boxes are in
     std::uint32_t columnWidth_ = 1;
+    std::uint32_t uniform_ = 0;
     bool shown_ = false;
 };
 

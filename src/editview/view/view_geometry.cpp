@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "common/byte_scan.h"
 #include "common/text_utils.h"
 
 namespace velmo {
@@ -52,13 +53,32 @@ std::uint64_t LineWidth(const std::uint8_t* bytes, std::uint32_t length, const C
     return static_cast<std::uint64_t>(widths.RunEnd(bytes, length, 0, 0));
 }
 
+namespace {
+
+// The width of a line, counted rather than summed when every character has
+// the same width: only lines holding control characters (tabs among them)
+// besides their break are measured character by character.
+std::uint64_t UniformLineWidth(const LineTable& lines, const std::uint8_t* text, const CharWidthTable& widths,
+                               std::uint32_t line) {
+    const std::uint8_t* bytes = text + lines.Start(line);
+    std::uint32_t plain = lines.LineTextLength(line, false);
+    bool shown = widths.ControlCharsShown();
+    if (HasControlByte(bytes, plain)) return LineWidth(bytes, lines.LineTextLength(line, shown), widths);
+    std::uint64_t breakBoxes = shown && line < lines.last ? widths.LineBreakBoxWidth() : 0;
+    return std::uint64_t{plain} * widths.UniformWidth() + breakBoxes;
+}
+
+}  // namespace
+
 WidestLine FindWidestLine(const LineTable& lines, const std::uint8_t* text, const CharWidthTable& widths,
                           std::uint32_t first, std::uint32_t last) {
     last = std::min(last, lines.last);
     WidestLine widest{0, last};
+    const bool uniform = widths.UniformWidth() != 0;
     for (std::uint32_t line = last + 1; line-- > first;) {
-        std::uint32_t length = lines.LineTextLength(line, widths.ControlCharsShown());
-        std::uint64_t width = LineWidth(text + lines.Start(line), length, widths);
+        std::uint64_t width = uniform ? UniformLineWidth(lines, text, widths, line)
+                                      : LineWidth(text + lines.Start(line),
+                                                  lines.LineTextLength(line, widths.ControlCharsShown()), widths);
         if (width > widest.width) widest = WidestLine{width, line};
     }
     return widest;

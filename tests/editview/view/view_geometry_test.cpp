@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 #include "editview/model/line_table.h"
@@ -86,6 +87,32 @@ TEST(ViewGeometryTest, WidestLineKeepsTheLaterOfEqualLines) {
     EXPECT_EQ(range.total, 8u);
     EXPECT_EQ(range.last, 7u);
     EXPECT_EQ(ColumnRangeFor(0, 7).last, 0u);
+}
+
+// Every line measured character by character, the widest kept as the rule
+// says (a lower line only when strictly wider): the answer of the counted
+// widths of fixed-pitch fonts and of the measured ones alike.
+TEST(ViewGeometryTest, WidestLineAgreesWithMeasuringEveryCharacter) {
+    std::mt19937 rng(21);
+    for (int round = 0; round < 300; ++round) {
+        CharWidthTable widths = round % 2 == 0 ? test::UniformWidths(1 + rng() % 12) : test::RandomWidths(rng);
+        widths.ShowControlChars(rng() % 3 == 0);
+        std::string text = test::RandomText(rng, rng() % 400);
+        if (rng() % 2 == 0) text = std::string(rng() % 90, 'a') + "\r\n" + text;  // long runs without a control byte
+        LineTable lines;
+        ASSERT_TRUE(BuildLineTable(SystemHeap(), test::Bytes(text), test::Size(text), &lines));
+        std::uint32_t first = rng() % lines.count, last = first + rng() % (lines.count - first);
+        WidestLine expected{0, last};
+        for (std::uint32_t line = last + 1; line-- > first;) {
+            std::uint32_t length = lines.LineTextLength(line, widths.ControlCharsShown());
+            auto width = static_cast<std::uint64_t>(widths.RunEnd(test::Bytes(text) + lines.Start(line), length, 0, 0));
+            if (width > expected.width) expected = WidestLine{width, line};
+        }
+        WidestLine widest = FindWidestLine(lines, test::Bytes(text), widths, first, last);
+        EXPECT_EQ(widest.width, expected.width) << "round " << round;
+        EXPECT_EQ(widest.line, expected.line) << "round " << round;
+        SystemHeap().Free(lines.handle);
+    }
 }
 
 }  // namespace
