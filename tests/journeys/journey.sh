@@ -5,17 +5,23 @@
 #
 # CTest passes JOURNEY_DIST (the distribution folder), JOURNEY_PROBE and
 # JOURNEY_ARTEFACTS (where the pictures go). Inside scripts/test.sh the run's
-# display and wineserver are used; alone, a journey starts its own.
+# display and wineserver are used; alone, a journey starts its own. A journey
+# that sets JOURNEY_PROGRAM_FOLDER runs the program found there instead of a
+# copy of the distribution folder, and may define journey_cleanup.
 set -euo pipefail
-: "${JOURNEY_DIST:?}" "${JOURNEY_PROBE:?}" "${JOURNEY_ARTEFACTS:?}"
+: "${JOURNEY_PROBE:?}" "${JOURNEY_ARTEFACTS:?}"
 
 journey=$(basename "$0" .sh)
 journey_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 desktop=$journey
 wait_ms=10000
-# The program folder the user unpacked: Velmo.ini is written beside Velmo.exe.
-folder=$(mktemp -d "/tmp/$journey.XXXXXX")
-cp -r "$JOURNEY_DIST/." "$folder/"
+# The user's program folder: Velmo.ini is written beside Velmo.exe.
+if [ -n "${JOURNEY_PROGRAM_FOLDER:-}" ]; then
+    folder=$JOURNEY_PROGRAM_FOLDER
+else
+    folder=$(mktemp -d "/tmp/$journey.XXXXXX")
+    cp -r "${JOURNEY_DIST:?}/." "$folder/"
+fi
 mkdir -p "$JOURNEY_ARTEFACTS"
 log="$JOURNEY_ARTEFACTS/$journey.log"
 : >"$log"
@@ -138,8 +144,9 @@ finish() {
         probe end >/dev/null || true
     fi
     probe gone "$wait_ms" '.' >/dev/null || probe end >/dev/null || true
-    [ -n "${own_session:-}" ] && stop_wine_session
-    rm -rf "$folder"
+    [ -z "${own_session:-}" ] || stop_wine_session
+    if declare -F journey_cleanup >/dev/null; then journey_cleanup; fi
+    [ -n "${JOURNEY_PROGRAM_FOLDER:-}" ] || rm -rf "$folder"
     exit $status
 }
 trap finish EXIT
