@@ -118,3 +118,4 @@
 #define T_CLIPBOARD_ERROR "Schránku se nepodaøilo otevøít nebo nepøijala text."
 #define T_UNDO_FULL "Historie krokù zpìt je plná. Provést zmìnu i tak, bez možnosti ji vrátit?"
 #define T_REDO_FULL "Historie krokù znovu je plná. Vrátit zmìnu i tak, bez možnosti ji zopakovat?"
+#define T_PLAYBACK_RUNNING "Pøehrávání psaní už bìží. Poèkejte, až skonèí, nebo je zastavte pøíkazem Konec (Ctrl+Q)."

@@ -39,6 +39,7 @@ struct AppState {
     UINT findReplaceMessage = 0;     // "commdlg_FindReplace"
     HCURSOR arrowCursor = nullptr;
     HCURSOR waitCursor = nullptr;
+    HICON icon = nullptr;  // the window's and the notification area's; ours, so it outlives a language switch
     EditingFont font{};
 
     char documentPath[kMaxPath] = "";
@@ -48,7 +49,6 @@ struct AppState {
     std::uint32_t selectionEnd = 0;
     std::uint32_t caretLine = 1;    // 1-based, as last reported
     std::uint32_t caretColumn = 1;
-    volatile LONG playbackRunning = 0;
 
     bool normalState = true;        // neither maximised nor minimised
     NOTIFYICONDATAA trayIcon{};
@@ -61,5 +61,8 @@ AppState& App();
 // The option commands' view of the record; the menu is read from the window
 // each time, since a language switch replaces it.
 OptionContext Options();
+
+// Gives the documents side its view of the record, once the windows exist.
+void ConnectDocuments();
 
 }  // namespace velmo

@@ -69,11 +69,6 @@ void ToggleStatusBar() {
     Relayout();
 }
 
-void ClearRecentList() {
-    AppState& app = App();
-    ClearRecentFiles(app.settings, *app.profile);
-}
-
 void WriteLanguage(std::uint32_t language) {
     AppState& app = App();
     app.settings.language = static_cast<std::int32_t>(language);
@@ -104,9 +99,8 @@ void ChooseLanguage(unsigned command) {
 // Commands without a row of their own leave the program, or only stop a
 // running typing playback.
 void LeaveOrStopPlayback() {
-    AppState& app = App();
-    if (InterlockedExchange(&app.playbackRunning, 0) != 0) return;
-    SendMessageA(app.mainWindow, WM_CLOSE, 0, 0);
+    if (StopPlayback()) return;
+    SendMessageA(App().mainWindow, WM_CLOSE, 0, 0);
 }
 
 bool RunEditCommand(unsigned command) {

@@ -1,6 +1,6 @@
 #pragma once
 // The control's one process-wide state record. A second control in the same
-// process would share it, so the program creates exactly one.
+// process would share it, so its creation is refused while one exists.
 #include <windows.h>
 
 #include "editview/control_events.h"

@@ -45,7 +45,10 @@ LRESULT ReplaceGuarded(const std::uint8_t* text, bool recordUndo, Measure measur
 }  // namespace
 
 LRESULT TypeCharacter(WPARAM code) {
-    if (code == 8 || code == 127) return 0;
+    // A key sent while an edit waits for the parent's answer (another thread's
+    // keys arrive inside the question's message loop) would start an edit
+    // inside the edit.
+    if (code == 8 || code == 127 || Control().busy) return 0;
     auto type = [code] { Control().editor.Type(static_cast<std::uint8_t>(code), false); };
     RunEdit("Error 2", type);
     return 0;

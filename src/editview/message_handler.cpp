@@ -134,7 +134,9 @@ LRESULT StandardMessage(UINT message, WPARAM wParam, LPARAM lParam, bool* handle
     case EM_REPLACESEL: return ReplaceSelectionText(wParam, lParam);
     case EM_CANUNDO: return c.editor.UndoSteps();
     case EM_UNDO: return UndoEdit();
-    case EM_EMPTYUNDOBUFFER: c.editor.EmptyHistories(); return 0;
+    case EM_EMPTYUNDOBUFFER:
+        if (!c.busy) c.editor.EmptyHistories();  // not under an edit that is writing its record
+        return 0;
     default: *handled = false; return 0;
     }
 }

@@ -122,8 +122,10 @@ TEST_F(EditingTest, OverwriteModeAndInsertKey) {
     Select(0, 0);
     Type("XYZ");  // the third lands at the end of the line: inserted before the break
     EXPECT_EQ(Text(), "XYZ\r\ncd");
+    Log().Clear();
     Key(VK_INSERT);
     EXPECT_EQ(Send(EVM_GETOVERWRITE), 0);
+    EXPECT_EQ(Seen(), "P");  // the parent shows the new mode at once
 }
 
 TEST_F(EditingTest, ReplaceSelectionCases) {
