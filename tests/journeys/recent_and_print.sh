@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Files opened in one session wait in the File menu of the next: the one
+# before last opens by its digit.
+source "$(dirname "$0")/journey.sh"
+
+letter="$folder/letter.txt"
+notes="$folder/notes.txt"
+printf 'Dear reader,\r\nthis letter was printed.\r\n' >"$letter"
+printf 'notes\r\n' >"$notes"
+
+step "open a file from the command line, then another with the open dialog"
+start_program "$(windows_path "$letter")"
+await_title "Velmo 2 - letter.txt"
+read_text_area
+click_at $((edit_x + 20)) $((edit_y + 20))
+press ctrl+o
+await_dialog "Open"
+type_text "$(windows_path "$notes")"
+press Return
+await_title "Velmo 2 - notes.txt"
+await_ini MruCount 2
+press ctrl+q
+await_gone '^main '
+
+step "start again with no file: the File menu offers both, the letter second"
+start_program
+await_title "Velmo 2 - Untitled"
+read_text_area
+click_at $((edit_x + 20)) $((edit_y + 20))
+press alt+f
+screenshot recent-files
+press 1
+await_title "Velmo 2 - letter.txt"
+await_ini MRU0 "$(windows_path "$letter")"
+await_ini MRU1 "$(windows_path "$notes")"
+
+press ctrl+q
+await_gone '^main '
