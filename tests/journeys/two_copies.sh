@@ -37,6 +37,7 @@ await_dialog "Velmo 2" "Do you want to save the changes to Untitled?"
 press y
 await_dialog "Save As"
 type_text "$(windows_path "$second")"
+screenshot save-as
 press Return
 await_gone "^main $two "
 printf 'second copy' >"$folder/expected.txt"
