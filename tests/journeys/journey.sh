@@ -79,7 +79,8 @@ await_dialog() {
 # the journey's own Wine desktop and waits for its window and status bar.
 start_program() {
     (cd "$folder" && exec wine explorer "/desktop=$desktop,1024x768" Velmo.exe "$@") >>"$log" 2>&1 &
-    await '^status ' >/dev/null
+    # The first start in a new prefix sets the prefix up further: allow for it.
+    await '^status [0-9]+ .+\|' 60000 >/dev/null
     local geometry
     geometry=$(xdotool search --sync --name "^$desktop - Wine desktop\$" getwindowgeometry --shell)
     desktop_x=$(sed -n 's/^X=//p' <<<"$geometry")
