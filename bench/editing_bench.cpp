@@ -12,25 +12,12 @@
 
 #include "editview/model/editing.h"
 #include "editview/view/widest_line.h"
+#include "quiet_events.h"
 
 namespace {
 
 using velmo::EditResult;
 using Clock = std::chrono::steady_clock;
-
-class QuietEvents final : public velmo::EditEvents {
-public:
-    void TextEdited(const velmo::EditedSpan& span) override {
-        if (edited != nullptr) edited(span);
-    }
-    void (*edited)(const velmo::EditedSpan& span) = nullptr;
-    void TextChanged() override {}
-    void CaretMoved() override {}
-    void OutOfTextSpace() override {}
-    void OutOfTableSpace() override {}
-    bool AllowWithoutUndo() override { return true; }
-    bool AllowWithoutRedo() override { return true; }
-};
 
 template <typename Work>
 double Milliseconds(Work work) {
@@ -81,7 +68,8 @@ void MeasureAll(const velmo::EditedSpan&) {
 
 // Typing in the middle while the widest line is kept, against a measure of
 // every line per key; both after the editor's own work.
-void CompareWidestLine(velmo::TextStore& store, QuietEvents& events, velmo::Editor& editor, std::uint32_t at) {
+void CompareWidestLine(velmo::TextStore& store, velmo::bench::QuietEvents& events, velmo::Editor& editor,
+                       std::uint32_t at) {
     widthStore = &store;
     std::uint32_t font[256];
     for (std::uint32_t& w : font) w = 8;
@@ -111,7 +99,7 @@ void CompareWidestLine(velmo::TextStore& store, QuietEvents& events, velmo::Edit
 
 int main() {
     velmo::TextStore store(velmo::SystemHeap());
-    QuietEvents events;
+    velmo::bench::QuietEvents events;
     velmo::Editor editor(store, events);
     if (!store.Create()) return 1;
     const std::string text = Document(20000);

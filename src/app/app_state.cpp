@@ -17,6 +17,11 @@ OptionContext Options() {
                          &app.font};
 }
 
+FindContext Finder() {
+    AppState& app = App();
+    return FindContext{app.mainWindow, app.editView, &app.settings, app.profile, &app.findDialog};
+}
+
 void ConnectDocuments() {
     AppState& app = App();
     DocumentContext context;

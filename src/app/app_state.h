@@ -9,6 +9,7 @@
 
 #include "app/program_paths.h"
 #include "app/title_rules.h"
+#include "search/find_commands.h"
 #include "settings/option_commands.h"
 #include "settings/profile_access.h"
 #include "settings/settings.h"
@@ -61,6 +62,8 @@ AppState& App();
 // The option commands' view of the record; the menu is read from the window
 // each time, since a language switch replaces it.
 OptionContext Options();
+// The find commands' view of the record.
+FindContext Finder();
 
 // Gives the documents side its view of the record, once the windows exist.
 void ConnectDocuments();

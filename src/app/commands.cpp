@@ -160,7 +160,7 @@ bool RunOtherCommand(unsigned command) {
     }
     switch (command) {
         case IDM_FIND: case IDM_FIND_NEXT: case IDM_REPLACE: case IDM_FIND_PREVIOUS:
-            RunFindCommand(command);
+            RunFindCommand(Finder(), command);
             return true;
         case IDM_LOWER_CASE: case IDM_UPPER_CASE: case IDM_INVERT_CASE: case IDM_REVERSE:
         case IDM_TIME_DATE: case IDM_TAG_PARAGRAPH: case IDM_TAG_BOLD: case IDM_TAG_ITALIC:

@@ -138,7 +138,7 @@ bool RegisterMainFrameClass(HINSTANCE instance, HICON icon) {
 LRESULT CALLBACK MainFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     AppState& app = App();
     if (message == app.findReplaceMessage && message != 0) {
-        HandleFindReplaceMessage(lParam);
+        HandleFindRequest(Finder(), lParam);
         return 0;
     }
     switch (message) {

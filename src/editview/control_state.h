@@ -7,6 +7,8 @@
 #include "editview/input/input_state.h"
 #include "editview/model/editing.h"
 #include "editview/model/text_store.h"
+#include "editview/search/control_search.h"
+#include "editview/search/search_engine.h"
 #include "editview/view/colours.h"
 #include "editview/view/row_layout_cache.h"
 #include "editview/view/view_state.h"
@@ -26,6 +28,7 @@ struct EditControl {
     TextStore store{SystemHeap()};
     ControlEvents events;
     Editor editor{store, events};
+    SearchEngine search{store, events, UserCaseMapping()};
     BlockHandle markers = 0;
     std::uint32_t markerCount = 0, markerCapacity = 0;
     ColourSets colours;

@@ -37,9 +37,7 @@ LRESULT ReplaceGuarded(const std::uint8_t* text, bool recordUndo, Measure measur
         result = Control().editor.ReplaceSelection(text, length, recordUndo);
     };
     RunEdit(ReplaceFaultText(), replace);
-    bool failed = result == EditResult::Cancelled || result == EditResult::NoTextSpace ||
-                  result == EditResult::NoTableSpace;
-    return failed ? 0 : 1;
+    return Failed(result) ? 0 : 1;
 }
 
 }  // namespace

@@ -42,6 +42,7 @@ bool Create(HWND window) {
     c.input = InputState{};
     c.layouts.InvalidateAll();
     c.options = ViewOptions{};
+    c.search.ClearError();
     BlockHeap& heap = c.store.Heap();
     c.markers = heap.Allocate(kMarkerTableBytes, false);
     c.markerCount = 0;

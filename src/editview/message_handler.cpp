@@ -9,6 +9,7 @@
 #include "editview/editview.h"
 #include "editview/file_io.h"
 #include "editview/notifications.h"
+#include "editview/search/control_search.h"
 #include "editview/view/scrolling.h"
 #include "editview/view/view_options.h"
 
@@ -176,9 +177,8 @@ LRESULT PrivateMessage(UINT message, WPARAM wParam, LPARAM lParam, bool* handled
     case EVM_CANREDO: return c.editor.RedoSteps();
     case EVM_REPLACEBYTES:
         return ReplaceSelectionBytes(reinterpret_cast<const std::uint8_t*>(lParam), static_cast<std::uint32_t>(wParam));
-    case EVM_SEARCH:
-    case EVM_GETSEARCHERROR:
-        return 0;
+    case EVM_SEARCH: return RunSearch(wParam);
+    case EVM_GETSEARCHERROR: return c.search.Error();
     case EVM_LINEFROMCHAR: return store.LineFromOffset(static_cast<std::uint32_t>(lParam));
     default: *handled = false; return 0;
     }
