@@ -17,6 +17,7 @@ start_wine_session() {
     export WINEPREFIX=${WINEPREFIX:-$out/wineprefix}
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
+    WINE_SESSION_XVFB=""
     [ -n "${DISPLAY:-}" ] || start_private_display
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 || true
