@@ -63,6 +63,7 @@
 #define IDS_CLIPBOARD_ERROR 28
 #define IDS_UNDO_FULL 29
 #define IDS_REDO_FULL 30
+#define IDS_NO_PRINTER 31
 
 /* Commands of the main menu, the accelerators and the notification-area menu */
 #define IDM_FIND 1

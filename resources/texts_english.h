@@ -117,3 +117,4 @@
 #define T_CLIPBOARD_ERROR "The clipboard could not be opened or did not take the text."
 #define T_UNDO_FULL "The undo history is full. Make this change anyway, without a way to undo it?"
 #define T_REDO_FULL "The redo history is full. Undo this change anyway, without a way to redo it?"
+#define T_NO_PRINTER "No printer is available. Install a printer or start the print service, then try again."

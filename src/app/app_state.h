@@ -4,6 +4,7 @@
 // there is one main window per process.
 #include <windows.h>
 #include <shellapi.h>
+#include <commdlg.h>
 
 #include <cstdint>
 
@@ -40,6 +41,7 @@ struct AppState {
     HCURSOR arrowCursor = nullptr;
     HCURSOR waitCursor = nullptr;
     EditingFont font{};
+    PAGESETUPDLGA pageSetup{};       // filled at the first page setup or print
 
     char documentPath[kMaxPath] = "";
     bool untitled = true;

@@ -12,6 +12,7 @@
 #include "app/window_modes.h"
 #include "app/shared_placement.h"
 #include "documents/document_files.h"
+#include "printing/page_setup.h"
 #include "editview/editview_messages.h"
 #include "resource_ids.h"
 #include "search/find_commands.h"
@@ -73,6 +74,7 @@ void Destroy(HWND window) {
     RemoveTrayIcon();
     if (app.font.handle != nullptr) DeleteObject(app.font.handle);
     app.font.handle = nullptr;
+    ReleasePageSetup(&app.pageSetup);
     Language().list.Release();
     ReleaseSharedPlacement();
     KillTimer(window, kKeyboardTimer);
