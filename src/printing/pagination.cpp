@@ -8,6 +8,9 @@ namespace {
 
 bool IsBlank(std::uint8_t c) { return c == ' ' || c == '\t'; }
 bool IsBreak(std::uint8_t c) { return c == '\r' || c == '\n'; }
+// A NUL keeps its width but is never handed to the printer: some drivers end
+// a page's text at it.
+bool Drawn(std::uint8_t c) { return c != '\t' && c != '\0'; }
 
 std::int64_t Advance(std::int64_t x, std::uint8_t c, const LineFrame& frame) {
     if (c == '\t') return (x / frame.tabWidth + 1) * frame.tabWidth;
@@ -76,10 +79,10 @@ LineRuns::LineRuns(const std::uint8_t* text, const PrintLine& line, const LineFr
     : text_(text), position_(line.start), end_(line.drawEnd), frame_(frame) {}
 
 bool LineRuns::Next(PrintRun* run) {
-    while (position_ < end_ && text_[position_] == '\t') x_ = Advance(x_, text_[position_++], frame_);
+    while (position_ < end_ && !Drawn(text_[position_])) x_ = Advance(x_, text_[position_++], frame_);
     if (position_ == end_) return false;
     *run = PrintRun{position_, 0, x_};
-    for (; position_ < end_ && text_[position_] != '\t'; ++position_) x_ = Advance(x_, text_[position_], frame_);
+    for (; position_ < end_ && Drawn(text_[position_]); ++position_) x_ = Advance(x_, text_[position_], frame_);
     run->count = position_ - run->start;
     return true;
 }

@@ -28,7 +28,8 @@ struct LineFrame {
 // the line takes nothing: next == start.
 PrintLine NextPrintLine(const std::uint8_t* text, std::uint32_t length, std::uint32_t start, const LineFrame& frame);
 
-// A run of a line's bytes without tabs, at x pixels from the line's left edge.
+// A run of a line's bytes without tabs or NULs, at x pixels from the line's
+// left edge. A NUL takes its width on the line but is not drawn.
 struct PrintRun {
     std::uint32_t start;
     std::uint32_t count;

@@ -139,14 +139,14 @@ TEST(PaginationTest, RandomTextsAreTiledByFittingLines) {
     }
 }
 
-TEST(PaginationTest, RunsStartAtTheirTabStops) {
+TEST(PaginationTest, RunsStartAtTheirTabStopsAndStepOverNuls) {
     Widths widths;
     LineFrame frame = Frame(widths, 1000);
-    std::string text = "\tab\t\tcdefg\th\t";
+    std::string text("\tab\t\tcd\0fg\th\t\0\0i", 16);
     LineRuns runs(Bytes(text), PrintLine{0, Size(text), Size(text)}, frame);
     std::vector<PrintRun> got;
     for (PrintRun run; runs.Next(&run);) got.push_back(run);
-    EXPECT_EQ(got, (std::vector<PrintRun>{{1, 2, 40}, {5, 5, 120}, {11, 1, 200}}));
+    EXPECT_EQ(got, (std::vector<PrintRun>{{1, 2, 40}, {5, 2, 120}, {8, 2, 150}, {11, 1, 200}, {15, 1, 260}}));
     LineRuns none(Bytes(text), PrintLine{3, 5, 5}, frame);
     PrintRun run;
     EXPECT_FALSE(none.Next(&run));

@@ -103,9 +103,11 @@ TEST_F(PrintPagesTest, LinesGoDownTheRectangleAndOntoTheNextPage) {
     PageRect rect{30, 40, 30 + 40 * tab, 40 + 3 * lh + lh / 2};  // three whole lines
     std::string text("Go\tthere & back\r\nNUL\0inside\r\n\r\nfour\r\n", 37);
     std::vector<Page> pages = Print(text, rect, 2);
+    const int nul = static_cast<int>(metrics.widths['N'] + metrics.widths['U'] + metrics.widths['L'] + metrics.widths[0]);
     Page first = {{30, 40, "Go"},
                   {30 + tab, 40, "there & back"},
-                  {30, 40 + lh, std::string("NUL\0inside", 10)}};
+                  {30, 40 + lh, "NUL"},
+                  {30 + nul, 40 + lh, "inside"}};
     Page second = {{30, 40, "four"}};
     EXPECT_EQ(pages, (std::vector<Page>{first, second, first, second}));
 }

@@ -38,7 +38,9 @@ std::string ReadFile(const std::string& dosPath) {
 // succeeded, and a marker file tells of a failure. Empty on failure.
 std::string ToolOutput(const std::string& tool, const std::string& arguments, const std::string& pdf) {
     static int calls = 0;
-    std::string base = "/tmp/velmo_pdf_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++calls);
+    // Wine reuses process ids from run to run: the time makes the name new.
+    std::string base = "/tmp/velmo_pdf_" + std::to_string(GetCurrentProcessId()) + "_" +
+                       std::to_string(GetTickCount()) + "_" + std::to_string(++calls);
     std::string command = "/bin/sh -c \"" + tool + " " + arguments + " " + pdf + " " + base + ".part && mv " + base +
                           ".part " + base + ".out || touch " + base + ".failed\"";
     STARTUPINFOA startup{};
@@ -92,7 +94,8 @@ std::string PdfFolder() {
 
 std::string NewJobName() {
     static int jobs = 0;
-    return "velmo_print_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++jobs);
+    return "velmo_print_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(GetTickCount()) + "_" +
+           std::to_string(++jobs);
 }
 
 std::string WaitForPdf(const std::string& jobName) {

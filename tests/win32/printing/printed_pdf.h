@@ -10,8 +10,8 @@ namespace velmo::test {
 // VELMO_PDF_DIR; empty when the tests run without a print queue.
 std::string PdfFolder();
 
-// The document name, unique to this process and call, under which a job is
-// printed and by which its PDF is found.
+// A document name unique to this run and call, under which a job is printed
+// and by which its PDF is found.
 std::string NewJobName();
 
 // The complete PDF of the job printed as `jobName`, as a Unix path; empty
