@@ -35,6 +35,8 @@ struct LineCase {
     PrintLine expected;  // the first line
 };
 
+void PrintTo(const LineCase& c, std::ostream* out) { *out << c.name; }
+
 class LineTest : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(LineTest, FirstLine) {

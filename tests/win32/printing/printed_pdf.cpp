@@ -33,9 +33,10 @@ std::string ReadFile(const std::string& dosPath) {
     return bytes.str();
 }
 
-// Wine starts a Unix program without waiting for it or learning its exit
-// code, so the tool writes under a temporary name that is renamed once it
-// succeeded, and a marker file tells of a failure. Empty on failure.
+// Wine starts a Unix program without a process handle to wait on (the
+// handles it returns are not ones to close), so the tool writes under a
+// temporary name that is renamed once it succeeded, and a marker file tells
+// of a failure. Empty on failure.
 std::string ToolOutput(const std::string& tool, const std::string& arguments, const std::string& pdf) {
     static int calls = 0;
     // Wine reuses process ids from run to run: the time makes the name new.
@@ -49,8 +50,6 @@ std::string ToolOutput(const std::string& tool, const std::string& arguments, co
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
         return "";
     }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
     std::string out = DosPath(base + ".out");
     std::string failed = DosPath(base + ".failed");
     for (DWORD waited = 0; waited < kToolWaitMs; waited += kPollMs, Sleep(kPollMs)) {
