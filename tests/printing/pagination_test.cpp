@@ -184,17 +184,6 @@ public:
     std::vector<std::vector<PrintLine>> pages;
 };
 
-TEST(PaginationTest, CopiesRepeatThePagesInOrder) {
-    Widths widths;
-    std::string text = "one\r\ntwo\r\nthree\r\n";
-    RecordingSink sink;
-    EXPECT_TRUE(PrintCopies(Bytes(text), Size(text), 3, PageFrame{Frame(widths, 100), 2}, sink));
-    std::vector<PrintLine> first = {{0, 3, 5}, {5, 8, 10}};
-    std::vector<PrintLine> second = {{10, 15, 17}};
-    EXPECT_EQ(sink.pages, (std::vector<std::vector<PrintLine>>{first, second, first, second, first, second}));
-    EXPECT_EQ(sink.ended, 6u);
-}
-
 TEST(PaginationTest, RandomCopiesTileTheTextPageByPage) {
     std::mt19937 random(11);
     Widths widths;
