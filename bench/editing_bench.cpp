@@ -1,7 +1,9 @@
 // Typing into, replacing in and undoing edits of a large document, each
 // against a plain memmove of the same bytes measured in the same run. Prints
 // the ratios; the editor also patches the line table and keeps the histories,
-// so a small multiple of the baseline is the goal.
+// so a small multiple of the baseline is the goal. Last, keeping the widest
+// line through typing, against measuring every line at each key: a small
+// fraction is the goal.
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -9,22 +11,13 @@
 #include <vector>
 
 #include "editview/model/editing.h"
+#include "editview/view/widest_line.h"
+#include "quiet_events.h"
 
 namespace {
 
 using velmo::EditResult;
 using Clock = std::chrono::steady_clock;
-
-class QuietEvents final : public velmo::EditEvents {
-public:
-    void TextEdited(const velmo::EditedSpan&) override {}
-    void TextChanged() override {}
-    void CaretMoved() override {}
-    void OutOfTextSpace() override {}
-    void OutOfTableSpace() override {}
-    bool AllowWithoutUndo() override { return true; }
-    bool AllowWithoutRedo() override { return true; }
-};
 
 template <typename Work>
 double Milliseconds(Work work) {
@@ -58,11 +51,55 @@ double BaselineMoves(std::string text, std::size_t at, std::size_t count, std::s
     });
 }
 
+velmo::TextStore* widthStore = nullptr;
+velmo::CharWidthTable widthTable;
+velmo::WidestLineRecord widestRecord;
+std::uint64_t measuredWidth = 0;
+
+velmo::MeasuredText Measured() {
+    return velmo::MeasuredText{widthStore->Lines(), widthStore->Buffer().base, widthTable};
+}
+
+void KeepWidest(const velmo::EditedSpan& span) { widestRecord.AfterEdit(Measured(), span.offset, span.inserted); }
+
+void MeasureAll(const velmo::EditedSpan&) {
+    measuredWidth = velmo::FindWidestLine(widthStore->Lines(), widthStore->Buffer().base, widthTable).width;
+}
+
+// Typing in the middle while the widest line is kept, against a measure of
+// every line per key; both after the editor's own work.
+void CompareWidestLine(velmo::TextStore& store, velmo::bench::QuietEvents& events, velmo::Editor& editor,
+                       std::uint32_t at) {
+    widthStore = &store;
+    std::uint32_t font[256];
+    for (std::uint32_t& w : font) w = 8;
+    widthTable.SetFontWidths(font);
+    store.Buffer().Lock(store.Heap());
+    widestRecord.Measure(Measured());
+    store.Buffer().Unlock(store.Heap());
+    const std::size_t typed = 2000;
+    auto type = [&](void (*edited)(const velmo::EditedSpan&)) {
+        events.edited = edited;
+        store.SetSelection(at, at);
+        return Milliseconds([&] {
+            for (std::size_t i = 0; i < typed; ++i) editor.Type(i % 7 == 0 ? '\r' : 'x', false);
+        });
+    };
+    double kept = type(KeepWidest);
+    double measured = type(MeasureAll);
+    events.edited = nullptr;
+    std::printf("%-28s kept %11.1f ms   measured %8.1f ms   ratio %6.3f\n", "widest line while typing", kept,
+                measured, kept / measured);
+    store.Buffer().Lock(store.Heap());
+    if (widestRecord.Current(Measured()).width != measuredWidth) std::printf("widest line differs!\n");
+    store.Buffer().Unlock(store.Heap());
+}
+
 }  // namespace
 
 int main() {
     velmo::TextStore store(velmo::SystemHeap());
-    QuietEvents events;
+    velmo::bench::QuietEvents events;
     velmo::Editor editor(store, events);
     if (!store.Create()) return 1;
     const std::string text = Document(20000);
@@ -98,6 +135,7 @@ int main() {
         }
     });
     Report("replacing 40 by 19 bytes", replacing, BaselineMoves(text, middle / 2, replaced, 40, with.size(), 50));
+    CompareWidestLine(store, events, editor, middle);
     store.Destroy();
     return 0;
 }

@@ -118,4 +118,5 @@
 #define T_CLIPBOARD_ERROR "Schránku sa nepodarilo otvori alebo neprijala text."
 #define T_UNDO_FULL "História krokov spä je plná. Vykona zmenu aj tak, bez monosti vráti ju spä?"
 #define T_REDO_FULL "História krokov znova je plná. Vráti zmenu aj tak, bez monosti zopakova ju?"
+#define T_PLAYBACK_RUNNING "Prehrávanie písania u beí. Poèkajte, kım skonèí, alebo ho zastavte príkazom Koniec (Ctrl+Q)."
 #define T_NO_PRINTER "Nie je k dispozícii iadna tlaèiareò. Nainštalujte tlaèiareò alebo spustite tlaèovú slubu a skúste to znova."

@@ -10,6 +10,7 @@
 
 #include "app/program_paths.h"
 #include "app/title_rules.h"
+#include "search/find_commands.h"
 #include "settings/option_commands.h"
 #include "settings/profile_access.h"
 #include "settings/settings.h"
@@ -40,6 +41,7 @@ struct AppState {
     UINT findReplaceMessage = 0;     // "commdlg_FindReplace"
     HCURSOR arrowCursor = nullptr;
     HCURSOR waitCursor = nullptr;
+    HICON icon = nullptr;  // the window's and the notification area's; ours, so it outlives a language switch
     EditingFont font{};
     PAGESETUPDLGA pageSetup{};       // filled at the first page setup or print
 
@@ -50,7 +52,6 @@ struct AppState {
     std::uint32_t selectionEnd = 0;
     std::uint32_t caretLine = 1;    // 1-based, as last reported
     std::uint32_t caretColumn = 1;
-    volatile LONG playbackRunning = 0;
 
     bool normalState = true;        // neither maximised nor minimised
     NOTIFYICONDATAA trayIcon{};
@@ -63,5 +64,10 @@ AppState& App();
 // The option commands' view of the record; the menu is read from the window
 // each time, since a language switch replaces it.
 OptionContext Options();
+// The find commands' view of the record.
+FindContext Finder();
+
+// Gives the documents side its view of the record, once the windows exist.
+void ConnectDocuments();
 
 }  // namespace velmo

@@ -75,11 +75,6 @@ void ToggleStatusBar() {
     Relayout();
 }
 
-void ClearRecentList() {
-    AppState& app = App();
-    ClearRecentFiles(app.settings, *app.profile);
-}
-
 void WriteLanguage(std::uint32_t language) {
     AppState& app = App();
     app.settings.language = static_cast<std::int32_t>(language);
@@ -110,9 +105,8 @@ void ChooseLanguage(unsigned command) {
 // Commands without a row of their own leave the program, or only stop a
 // running typing playback.
 void LeaveOrStopPlayback() {
-    AppState& app = App();
-    if (InterlockedExchange(&app.playbackRunning, 0) != 0) return;
-    SendMessageA(app.mainWindow, WM_CLOSE, 0, 0);
+    if (StopPlayback()) return;
+    SendMessageA(App().mainWindow, WM_CLOSE, 0, 0);
 }
 
 bool RunEditCommand(unsigned command) {
@@ -172,12 +166,13 @@ bool RunOtherCommand(unsigned command) {
     }
     switch (command) {
         case IDM_FIND: case IDM_FIND_NEXT: case IDM_REPLACE: case IDM_FIND_PREVIOUS:
-            RunFindCommand(command);
+            RunFindCommand(Finder(), command);
             return true;
         case IDM_LOWER_CASE: case IDM_UPPER_CASE: case IDM_INVERT_CASE: case IDM_REVERSE:
         case IDM_TIME_DATE: case IDM_TAG_PARAGRAPH: case IDM_TAG_BOLD: case IDM_TAG_ITALIC:
         case IDM_REMOVE_TAGS:
-            RunTextTool(command);
+            RunTextTool(TextToolContext{app.editView, app.findDialog != nullptr ? app.findDialog : app.mainWindow},
+                        command);
             return true;
         case IDM_ABOUT: RunAboutDialog(); return true;
         case IDM_HELP: ShowHelp(app.mainWindow, app.paths.folder, app.language); return true;

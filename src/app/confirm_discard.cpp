@@ -3,12 +3,14 @@
 #include "app/app_state.h"
 #include "settings/message_boxes.h"
 #include "documents/document_files.h"
+#include "documents/playback.h"
 #include "resource_ids.h"
 #include "settings/language_library.h"
 
 namespace velmo {
 
 bool ConfirmDiscard() {
+    StopPlayback();  // its keys must reach neither the question nor the next document
     AppState& app = App();
     if (SendMessageA(app.editView, EM_GETMODIFY, 0, 0) == 0) return true;
     char name[kMaxPath];

@@ -1,6 +1,6 @@
 #pragma once
 // The save-changes question, asked before the document is replaced or the
-// program ends.
+// program ends. A running typing playback is stopped first.
 namespace velmo {
 
 // True when the document may go: it is unchanged, the user chose not to

@@ -20,7 +20,9 @@ void Relayout() {
     RECT client{};
     HWND main = App().mainWindow;
     GetClientRect(main, &client);
-    SendMessageA(main, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+    // The window's real state: a maximised size must not pass for the normal one.
+    WPARAM sizeType = IsZoomed(main) ? SIZE_MAXIMIZED : IsIconic(main) ? SIZE_MINIMIZED : SIZE_RESTORED;
+    SendMessageA(main, WM_SIZE, sizeType, MAKELPARAM(client.right, client.bottom));
 }
 
 }  // namespace velmo

@@ -12,6 +12,7 @@
 #include "app/window_modes.h"
 #include "app/shared_placement.h"
 #include "documents/document_files.h"
+#include "documents/playback.h"
 #include "printing/page_setup.h"
 #include "editview/editview_messages.h"
 #include "resource_ids.h"
@@ -46,6 +47,7 @@ LRESULT Create(HWND window) {
         return -1;
     }
     HookEditView(app.editView);
+    ConnectDocuments();
     app.font.record = FontRecordFromSettings(app.settings);
     app.font.handle = CreateFontFromRecord(app.font.record);
     if (app.font.handle != nullptr) {
@@ -54,7 +56,7 @@ LRESULT Create(HWND window) {
     CreateExtraMenus(GetMenu(window));
     SendDisplaySettings(app.editView, app.settings);
     PrepareFileDialogs();
-    PrepareTrayIcon(reinterpret_cast<HICON>(GetClassLongPtrA(window, GCLP_HICON)));
+    PrepareTrayIcon(app.icon);
     SetTimer(window, kKeyboardTimer, kKeyboardTimerPeriod, KeyboardTimer);
     return 0;
 }
@@ -69,9 +71,12 @@ Placement ExitPlacement(HWND window) {
 }
 
 void Destroy(HWND window) {
+    StopPlayback();
     AppState& app = App();
     SaveExitSettings(*app.profile, app.settings, ExitPlacement(window));
     RemoveTrayIcon();
+    if (app.icon != nullptr) DestroyIcon(app.icon);
+    app.icon = nullptr;
     if (app.font.handle != nullptr) DeleteObject(app.font.handle);
     app.font.handle = nullptr;
     ReleasePageSetup(&app.pageSetup);
@@ -120,6 +125,8 @@ bool QueryEndSession() {
 }  // namespace
 
 bool RegisterMainFrameClass(HINSTANCE instance, HICON icon) {
+    // A class left by an earlier main window of this process takes this icon.
+    UnregisterClassA(kMainClassName, instance);
     WNDCLASSA wc{};
     wc.lpfnWndProc = MainFrameProc;
     wc.hInstance = instance;
@@ -127,13 +134,13 @@ bool RegisterMainFrameClass(HINSTANCE instance, HICON icon) {
     wc.hCursor = App().arrowCursor;
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = kMainClassName;
-    return RegisterClassA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    return RegisterClassA(&wc) != 0;
 }
 
 LRESULT CALLBACK MainFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     AppState& app = App();
     if (message == app.findReplaceMessage && message != 0) {
-        HandleFindReplaceMessage(lParam);
+        HandleFindRequest(Finder(), lParam);
         return 0;
     }
     switch (message) {

@@ -6,7 +6,7 @@
 #include "app/layout.h"
 #include "app/main_frame.h"
 #include "settings/message_boxes.h"
-#include "app/placement_rules.h"
+#include "settings/placement_rules.h"
 #include "app/shared_placement.h"
 #include "app/status_bar.h"
 #include "app/title.h"
@@ -79,9 +79,12 @@ HWND StartMainWindow(const char* commandLine, int showMode) {
     app.arrowCursor = LoadCursorA(nullptr, IDC_ARROW);
     app.waitCursor = LoadCursorA(nullptr, IDC_WAIT);
     HMODULE library = Language().module;
-    RegisterMainFrameClass(app.instance, LoadIconA(library, MAKEINTRESOURCEA(IDI_MAINICON)));
+    // A copy of the library's icon, not the library's shared one, which would
+    // go when a language switch frees the library.
+    app.icon =
+        static_cast<HICON>(LoadImageA(library, MAKEINTRESOURCEA(IDI_MAINICON), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+    RegisterMainFrameClass(app.instance, app.icon);
     HMENU menu = LoadMenuA(library, MAKEINTRESOURCEA(IDR_MAINMENU));
-    InsertRecentItems(menu);
     app.accelerators = LoadAcceleratorsA(library, MAKEINTRESOURCEA(IDR_ACCELERATORS));
     SharePlacement();
 
@@ -94,6 +97,7 @@ HWND StartMainWindow(const char* commandLine, int showMode) {
         if (menu != nullptr) DestroyMenu(menu);
         return nullptr;
     }
+    InsertRecentItems(menu);
     if (s.status != 0) {
         CreateStatusBar();
         Relayout();

@@ -27,6 +27,10 @@ void Write(const Placement& p) {
     fields[3] = p.height;
 }
 
+// A copy that is starting keeps its placement to itself until its window is
+// shown, so that the others' last placement stays in the record.
+bool Recording(HWND window) { return fields != nullptr && IsWindowVisible(window); }
+
 }  // namespace
 
 PlacementSharing AttachSharedPlacement(const Placement& own, Placement* last) {
@@ -43,7 +47,7 @@ PlacementSharing AttachSharedPlacement(const Placement& own, Placement* last) {
 }
 
 void RecordPosition(HWND window, bool normalState, bool fullScreen) {
-    if (fields == nullptr || !normalState || fullScreen) return;
+    if (!Recording(window) || !normalState || fullScreen) return;
     RECT r;
     GetWindowRect(window, &r);
     fields[0] = r.left;
@@ -51,7 +55,7 @@ void RecordPosition(HWND window, bool normalState, bool fullScreen) {
 }
 
 void RecordSize(HWND window, WPARAM sizeType) {
-    if (fields == nullptr || sizeType == SIZE_MAXIMIZED || sizeType == SIZE_MINIMIZED) return;
+    if (!Recording(window) || sizeType == SIZE_MAXIMIZED || sizeType == SIZE_MINIMIZED) return;
     RECT r;
     GetWindowRect(window, &r);
     fields[2] = r.right - r.left;

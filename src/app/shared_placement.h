@@ -4,7 +4,7 @@
 // the last copy to end saves the placement any copy recorded last.
 #include <windows.h>
 
-#include "app/placement_rules.h"
+#include "settings/placement_rules.h"
 
 namespace velmo {
 
@@ -17,7 +17,8 @@ enum class PlacementSharing {
 // Opens the record made by another running copy, or makes it from `own`.
 PlacementSharing AttachSharedPlacement(const Placement& own, Placement* last);
 
-// WM_MOVE: the window's left and top, in its normal state only.
+// WM_MOVE: the window's left and top, in its normal state only. Neither
+// records anything before the window is shown.
 void RecordPosition(HWND window, bool normalState, bool fullScreen);
 // WM_SIZE: the outer size, unless maximised or minimised.
 void RecordSize(HWND window, WPARAM sizeType);

@@ -1,6 +1,7 @@
 #include "app/title.h"
 
 #include "app/app_state.h"
+#include "documents/playback.h"
 #include "resource_ids.h"
 #include "settings/language_library.h"
 
@@ -20,7 +21,7 @@ void SetUntitledTitle() {
 
 void UpdateTitle() {
     AppState& app = App();
-    TitleState state{SendMessageA(app.editView, EM_GETMODIFY, 0, 0) != 0, app.playbackRunning != 0, app.untitled,
+    TitleState state{SendMessageA(app.editView, EM_GETMODIFY, 0, 0) != 0, PlaybackRunning(), app.untitled,
                      SendMessageA(app.editView, WM_GETTEXTLENGTH, 0, 0) != 0};
     TitleChoice choice = ChooseTitle(state);
     if (choice.clearModified) SendMessageA(app.editView, EM_SETMODIFY, 0, 0);

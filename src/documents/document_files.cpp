@@ -3,14 +3,14 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include "app/app_state.h"
-#include "app/confirm_discard.h"
-#include "settings/message_boxes.h"
-#include "app/title.h"
+#include "common/product_name.h"
+#include "documents/document_context.h"
+#include "documents/playback.h"
 #include "documents/recent_files.h"
 #include "editview/editview_messages.h"
 #include "resource_ids.h"
 #include "settings/language_library.h"
+#include "settings/message_boxes.h"
 
 namespace velmo {
 
@@ -21,7 +21,7 @@ enum FileMode : WPARAM { kNewMode = 0, kLoadMode = 1, kSaveMode = 2 };
 // Through the control's direct routine, so that the last-error code it sets
 // reaches this side unchanged.
 bool FileIo(FileMode mode, const char* path) {
-    HWND edit = App().editView;
+    HWND edit = Documents().editView;
     auto direct = reinterpret_cast<WNDPROC>(SendMessageA(edit, EVM_GETDISPATCHPROC, 0, 0));
     SetLastError(0);
     LPARAM argument = reinterpret_cast<LPARAM>(path);
@@ -30,8 +30,20 @@ bool FileIo(FileMode mode, const char* path) {
     return done != 0;
 }
 
+// The document now lives under `path`.
+void AdoptPath(const char* path) {
+    const DocumentContext& d = Documents();
+    BoundedCopy(*d.documentPath, kMaxPath, path);
+    *d.untitled = false;
+    d.setTitle(FileNamePart(*d.documentPath));
+}
+
+}  // namespace
+
+bool MakeEmptyDocument() { return FileIo(kNewMode, nullptr); }
+
 void ReportLoadError(DWORD error, const char* path) {
-    HWND owner = App().mainWindow;
+    HWND owner = Documents().mainWindow;
     switch (error) {
         case ERROR_NOT_ENOUGH_MEMORY: ShowErrorBox(owner, IDS_NO_MEMORY); return;
         case ERROR_FILE_TOO_LARGE: ShowErrorBox(owner, IDS_FILE_TOO_LARGE); return;
@@ -47,21 +59,18 @@ void ReportLoadError(DWORD error, const char* path) {
     }
 }
 
-// The document now lives under `path`.
-void AdoptPath(const char* path) {
-    AppState& app = App();
-    BoundedCopy(app.documentPath, sizeof app.documentPath, path);
-    app.untitled = false;
-    SetTitle(FileNamePart(app.documentPath));
+void AdoptLoadedFile(const char* path) {
+    AdoptPath(path);
+    AddRecentFile(path);
+    SHAddToRecentDocs(SHARD_PATHA, path);
 }
 
-}  // namespace
-
 void NewDocument() {
-    if (!ConfirmDiscard()) return;
-    FileIo(kNewMode, nullptr);
-    SetUntitledTitle();
-    App().untitled = true;
+    const DocumentContext& d = Documents();
+    if (!d.confirmDiscard()) return;
+    MakeEmptyDocument();
+    d.setUntitledTitle();
+    *d.untitled = true;
 }
 
 bool LoadDocument(const char* path) {
@@ -71,39 +80,39 @@ bool LoadDocument(const char* path) {
         ReportLoadError(GetLastError(), chosen);
         return false;
     }
-    AdoptPath(chosen);
-    AddRecentFile(chosen);
-    SHAddToRecentDocs(SHARD_PATHA, chosen);
+    AdoptLoadedFile(chosen);
     return true;
 }
 
 void OpenDocument() {
-    if (!ConfirmDiscard()) return;
+    if (!Documents().confirmDiscard()) return;
     char chosen[kMaxPath];
-    BoundedCopy(chosen, sizeof chosen, App().documentPath);
+    BoundedCopy(chosen, sizeof chosen, *Documents().documentPath);
     if (ChooseFile(FileDialogKind::kOpen, chosen)) LoadDocument(chosen);
 }
 
 bool SaveDocument() {
-    AppState& app = App();
-    if (app.untitled) return SaveDocumentAs();
-    if (FileIo(kSaveMode, app.documentPath)) {
-        SetTitle(FileNamePart(app.documentPath));
+    StopPlayback();
+    const DocumentContext& d = Documents();
+    if (*d.untitled) return SaveDocumentAs();
+    if (FileIo(kSaveMode, *d.documentPath)) {
+        d.setTitle(FileNamePart(*d.documentPath));
         return true;
     }
-    ShowErrorBox(app.mainWindow, IDS_FILE_ERROR);
+    ShowErrorBox(d.mainWindow, IDS_FILE_ERROR);
     return SaveDocumentAs();
 }
 
 bool SaveDocumentAs() {
-    AppState& app = App();
+    StopPlayback();
+    const DocumentContext& d = Documents();
     // The dialog writes into its own buffer: the document keeps its path
     // unless the save under the new one completes.
     char chosen[kMaxPath];
-    BoundedCopy(chosen, sizeof chosen, app.documentPath);
+    BoundedCopy(chosen, sizeof chosen, *d.documentPath);
     if (!ChooseFile(FileDialogKind::kSave, chosen)) return false;
     if (!FileIo(kSaveMode, chosen)) {
-        ShowErrorBox(app.mainWindow, IDS_FILE_ERROR);
+        ShowErrorBox(d.mainWindow, IDS_FILE_ERROR);
         return false;
     }
     AdoptPath(chosen);
@@ -112,7 +121,7 @@ bool SaveDocumentAs() {
 }
 
 void OpenDroppedFile(HDROP drop) {
-    if (ConfirmDiscard()) {
+    if (Documents().confirmDiscard()) {
         // A longer path would come back cut and name another file.
         char path[kMaxPath];
         UINT length = DragQueryFileA(drop, 0, nullptr, 0);
@@ -121,7 +130,7 @@ void OpenDroppedFile(HDROP drop) {
         }
     }
     DragFinish(drop);
-    SetFocus(App().editView);
+    SetFocus(Documents().editView);
 }
 
 }  // namespace velmo

@@ -21,6 +21,11 @@ bool ChooseFile(FileDialogKind kind, char (&path)[kMaxPath]);
 // Loads the dialogs' file-type filter (string 4) once the main window exists.
 void PrepareFileDialogs();
 
+// Steps of loading that typing playback shares.
+bool MakeEmptyDocument();                        // the control's document becomes new and empty
+void ReportLoadError(DWORD error, const char* path);
+void AdoptLoadedFile(const char* path);          // name, title, recent-file list and the shell's list
+
 void NewDocument();                   // command 300
 bool LoadDocument(const char* path);  // true when the document was loaded
 void OpenDocument();                  // command 301

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "app/app_state.h"
+#include "documents/document_context.h"
 #include "resource_ids.h"
 #include "settings/language_library.h"
 
@@ -21,7 +21,7 @@ bool SystemFileDialog(HWND owner, FileDialogKind kind, char (&path)[kMaxPath]) {
     OPENFILENAMEA dialog{};
     dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
     dialog.hwndOwner = owner;
-    dialog.hInstance = App().instance;
+    dialog.hInstance = Documents().instance;
     dialog.lpstrFilter = filter;
     dialog.lpstrFile = path;
     dialog.nMaxFile = kMaxPath;
@@ -49,6 +49,6 @@ void PrepareFileDialogs() {
     LoadLanguageString(IDS_FILE_FILTER, filter, kFilterText);
 }
 
-bool ChooseFile(FileDialogKind kind, char (&path)[kMaxPath]) { return current(App().mainWindow, kind, path); }
+bool ChooseFile(FileDialogKind kind, char (&path)[kMaxPath]) { return current(Documents().mainWindow, kind, path); }
 
 }  // namespace velmo

@@ -1,12 +1,14 @@
 #pragma once
 // The control's one process-wide state record. A second control in the same
-// process would share it, so the program creates exactly one.
+// process would share it, so its creation is refused while one exists.
 #include <windows.h>
 
 #include "editview/control_events.h"
 #include "editview/input/input_state.h"
 #include "editview/model/editing.h"
 #include "editview/model/text_store.h"
+#include "editview/search/control_search.h"
+#include "editview/search/search_engine.h"
 #include "editview/view/colours.h"
 #include "editview/view/row_layout_cache.h"
 #include "editview/view/view_state.h"
@@ -26,6 +28,7 @@ struct EditControl {
     TextStore store{SystemHeap()};
     ControlEvents events;
     Editor editor{store, events};
+    SearchEngine search{store, events, UserCaseMapping()};
     BlockHandle markers = 0;
     std::uint32_t markerCount = 0, markerCapacity = 0;
     ColourSets colours;

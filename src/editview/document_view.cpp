@@ -9,10 +9,14 @@
 namespace velmo {
 
 void AfterDocumentReplaced() {
+    Control().markerCount = 0;
+    AfterTextRewritten();
+}
+
+void AfterTextRewritten() {
     EditControl& c = Control();
     c.view.firstVisibleRow = 0;
     c.view.firstVisibleColumn = 0;
-    c.markerCount = 0;
     ComputeGutter(false);
     // A new gutter width changes the text area the rows were broken for.
     Relayout(false, true);

@@ -27,10 +27,26 @@ void RunEdit(const char* faultText, Edit edit) {
     }
 }
 
+// Runs a replacement whose text is measured inside the fault guard, since a
+// caller's pointer may be bad. 0 when the edit could not be made, else 1.
+template <typename Measure>
+LRESULT ReplaceGuarded(const std::uint8_t* text, bool recordUndo, Measure measure) {
+    EditResult result = EditResult::Cancelled;
+    auto replace = [text, recordUndo, measure, &result] {
+        std::uint32_t length = text != nullptr ? measure() : 0;
+        result = Control().editor.ReplaceSelection(text, length, recordUndo);
+    };
+    RunEdit(ReplaceFaultText(), replace);
+    return Failed(result) ? 0 : 1;
+}
+
 }  // namespace
 
 LRESULT TypeCharacter(WPARAM code) {
-    if (code == 8 || code == 127) return 0;
+    // A key sent while an edit waits for the parent's answer (another thread's
+    // keys arrive inside the question's message loop) would start an edit
+    // inside the edit.
+    if (code == 8 || code == 127 || Control().busy) return 0;
     auto type = [code] { Control().editor.Type(static_cast<std::uint8_t>(code), false); };
     RunEdit("Error 2", type);
     return 0;
@@ -41,24 +57,14 @@ void TypeDeletionKey(std::uint8_t code, bool ctrlHeld) {
     RunEdit("Error 2", type);
 }
 
-// 0 when the edit could not be made (out of memory, or refused by the
-// parent at the full-history question), else 1.
 LRESULT ReplaceSelectionText(WPARAM recordUndo, LPARAM text) {
-    EditResult result = EditResult::Cancelled;
-    auto replace = [recordUndo, text, &result] {
-        const auto* bytes = reinterpret_cast<const std::uint8_t*>(text);
-        auto length = static_cast<std::uint32_t>(bytes != nullptr ? std::strlen(reinterpret_cast<const char*>(bytes)) : 0);
-        result = Control().editor.ReplaceSelection(bytes, length, recordUndo != 0);
-    };
-    RunEdit(ReplaceFaultText(), replace);
-    bool failed = result == EditResult::Cancelled || result == EditResult::NoTextSpace ||
-                  result == EditResult::NoTableSpace;
-    return failed ? 0 : 1;
+    const char* chars = reinterpret_cast<const char*>(text);
+    auto measure = [chars] { return static_cast<std::uint32_t>(std::strlen(chars)); };
+    return ReplaceGuarded(reinterpret_cast<const std::uint8_t*>(chars), recordUndo != 0, measure);
 }
 
-void ReplaceSelectionBytes(const std::uint8_t* text, std::uint32_t length) {
-    auto replace = [text, length] { Control().editor.ReplaceSelection(text, length, true); };
-    RunEdit(ReplaceFaultText(), replace);
+LRESULT ReplaceSelectionBytes(const std::uint8_t* text, std::uint32_t length, bool recordUndo) {
+    return ReplaceGuarded(text, recordUndo, [length] { return length; });
 }
 
 LRESULT UndoEdit() {

@@ -15,8 +15,10 @@ LRESULT TypeCharacter(WPARAM code);
 void TypeDeletionKey(std::uint8_t code, bool ctrlHeld);
 // EM_REPLACESEL with a zero-terminated text (null counts as empty).
 LRESULT ReplaceSelectionText(WPARAM recordUndo, LPARAM text);
-// Replaces the selection by `length` bytes that may hold NUL.
-void ReplaceSelectionBytes(const std::uint8_t* text, std::uint32_t length);
+// Replaces the selection by `length` bytes that may hold NUL (null counts as
+// empty). Both return 0 when the edit could not be made (out of memory, or
+// refused by the parent at the full-history question), else 1.
+LRESULT ReplaceSelectionBytes(const std::uint8_t* text, std::uint32_t length, bool recordUndo = true);
 LRESULT UndoEdit();
 LRESULT RedoEdit();
 

@@ -42,6 +42,7 @@ bool Create(HWND window) {
     c.input = InputState{};
     c.layouts.InvalidateAll();
     c.options = ViewOptions{};
+    c.search.ClearError();
     BlockHeap& heap = c.store.Heap();
     c.markers = heap.Allocate(kMarkerTableBytes, false);
     c.markerCount = 0;
@@ -56,8 +57,18 @@ bool Create(HWND window) {
         c.waitCursor = LoadCursorA(nullptr, IDC_WAIT);
         ok = ok && c.colours.Create() && c.arrowCursor && c.beamCursor && c.waitCursor;
     }
-    if (!ok) ReleaseResources();
+    if (!ok) {
+        ReleaseResources();
+        c.window = nullptr;
+    }
     return ok;
+}
+
+void Destroy(HWND window) {
+    EditControl& c = Control();
+    KillTimer(window, kAutoScrollTimer);
+    ReleaseResources();
+    c.window = nullptr;
 }
 
 void Paint(HWND window) {
@@ -87,13 +98,15 @@ void SwitchFocus(bool focused) {
 
 LRESULT CALLBACK EditViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     EditControl& c = Control();
+    // The state record belongs to the control that has it; any other window
+    // of the class is refused at its creation and otherwise left alone.
+    if (window != c.window && (c.window != nullptr || message == WM_DESTROY)) {
+        return message == WM_CREATE ? -1 : DefWindowProcA(window, message, wParam, lParam);
+    }
     c.parent = GetParent(window);
     switch (message) {
     case WM_CREATE: return Create(window) ? 0 : -1;
-    case WM_DESTROY:
-        KillTimer(window, kAutoScrollTimer);
-        ReleaseResources();
-        return 0;
+    case WM_DESTROY: Destroy(window); return 0;
     case WM_SIZE: ResizeView(LOWORD(lParam), HIWORD(lParam)); return 0;
     case WM_SETFOCUS: SwitchFocus(true); return 0;
     case WM_KILLFOCUS: SwitchFocus(false); return 0;

@@ -42,6 +42,9 @@ enum : unsigned {
     EVM_LINEFROMCHAR = 1078,
     EVM_REDO = 1108,
     EVM_CANREDO = 1109,
+    // Replaces the selection, with undo, by wParam bytes at lParam, which
+    // may hold NUL (EM_REPLACESEL stops at the first one). 1 done, 0 not.
+    EVM_REPLACEBYTES = 1110,
 };
 
 // WM_COMMAND notification codes sent to the parent.

@@ -9,6 +9,7 @@
 #include "editview/editview.h"
 #include "editview/file_io.h"
 #include "editview/notifications.h"
+#include "editview/search/control_search.h"
 #include "editview/view/scrolling.h"
 #include "editview/view/view_options.h"
 
@@ -16,7 +17,7 @@ namespace velmo {
 
 namespace {
 
-constexpr UINT kLastPrivateMessage = 1109;
+constexpr UINT kLastPrivateMessage = EVM_REPLACEBYTES;
 constexpr unsigned kMarkerStyles = 6;
 
 void StoreCell(WPARAM cell, std::uint32_t value) {
@@ -134,7 +135,9 @@ LRESULT StandardMessage(UINT message, WPARAM wParam, LPARAM lParam, bool* handle
     case EM_REPLACESEL: return ReplaceSelectionText(wParam, lParam);
     case EM_CANUNDO: return c.editor.UndoSteps();
     case EM_UNDO: return UndoEdit();
-    case EM_EMPTYUNDOBUFFER: c.editor.EmptyHistories(); return 0;
+    case EM_EMPTYUNDOBUFFER:
+        if (!c.busy) c.editor.EmptyHistories();  // not under an edit that is writing its record
+        return 0;
     default: *handled = false; return 0;
     }
 }
@@ -172,9 +175,10 @@ LRESULT PrivateMessage(UINT message, WPARAM wParam, LPARAM lParam, bool* handled
     case EVM_SETCENTERAFTERFIND: c.options.centerAfterFind = wParam != 0; return 0;
     case EVM_REDO: return RedoEdit();
     case EVM_CANREDO: return c.editor.RedoSteps();
-    case EVM_SEARCH:
-    case EVM_GETSEARCHERROR:
-        return 0;
+    case EVM_REPLACEBYTES:
+        return ReplaceSelectionBytes(reinterpret_cast<const std::uint8_t*>(lParam), static_cast<std::uint32_t>(wParam));
+    case EVM_SEARCH: return RunSearch(wParam);
+    case EVM_GETSEARCHERROR: return c.search.Error();
     case EVM_LINEFROMCHAR: return store.LineFromOffset(static_cast<std::uint32_t>(lParam));
     default: *handled = false; return 0;
     }

@@ -2,7 +2,7 @@
 // Reading the settings file at start and writing it back, key by key.
 #include <cstdint>
 
-#include "app/placement_rules.h"
+#include "settings/placement_rules.h"
 #include "settings/profile_access.h"
 #include "settings/settings.h"
 

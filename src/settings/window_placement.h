@@ -3,13 +3,12 @@
 // placement is shared between running copies.
 #include <windows.h>
 
-#include "app/placement_rules.h"
+#include "settings/placement_rules.h"
 
 namespace velmo {
 
-// The rectangle the window has when neither maximised nor minimised (in
-// work-area coordinates, which equal screen coordinates unless a task bar
-// sits at the left or top). False when the window gives no placement.
+// The rectangle the window has when neither maximised nor minimised, in
+// screen coordinates. False when the window gives no placement.
 bool WindowNormalPlacement(HWND window, Placement* placement);
 
 }  // namespace velmo

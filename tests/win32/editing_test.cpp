@@ -122,8 +122,10 @@ TEST_F(EditingTest, OverwriteModeAndInsertKey) {
     Select(0, 0);
     Type("XYZ");  // the third lands at the end of the line: inserted before the break
     EXPECT_EQ(Text(), "XYZ\r\ncd");
+    Log().Clear();
     Key(VK_INSERT);
     EXPECT_EQ(Send(EVM_GETOVERWRITE), 0);
+    EXPECT_EQ(Seen(), "P");  // the parent shows the new mode at once
 }
 
 TEST_F(EditingTest, ReplaceSelectionCases) {
@@ -146,6 +148,24 @@ TEST_F(EditingTest, ReplaceSelectionCases) {
     EXPECT_EQ(Selection(), static_cast<DWORD>(8 << 16));  // the restored text is selected
     Replace(nullptr);
     EXPECT_EQ(Text(), "");
+}
+
+TEST_F(EditingTest, ReplaceBytesKeepsNulBytesAndUndoes) {
+    Type("abc");
+    Select(1, 2);
+    const std::string bytes("x\0y\0", 4);
+    EXPECT_EQ(Send(EVM_REPLACEBYTES, bytes.size(), reinterpret_cast<LPARAM>(bytes.data())), 1);
+    EXPECT_EQ(Text(), std::string("ax\0y\0c", 6));
+    EXPECT_EQ(Selection(), static_cast<DWORD>((5 << 16) | 1));
+    EXPECT_EQ(Seen(), "CP");
+    Send(EM_UNDO);
+    EXPECT_EQ(Text(), "abc");
+    Select(0, 3);
+    SystemHeap().FailAlways(true);
+    std::string big(70000, 'b');
+    EXPECT_EQ(Send(EVM_REPLACEBYTES, big.size(), reinterpret_cast<LPARAM>(big.data())), 0);
+    SystemHeap().FailAlways(false);
+    EXPECT_EQ(Text(), "abc");
 }
 
 TEST_F(EditingTest, ReplaceWithoutRecordEmptiesHistories) {

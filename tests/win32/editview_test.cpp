@@ -154,7 +154,7 @@ TEST_F(EditViewMessages, IgnoredAndUnknownMessagesChangeNothing) {
     EXPECT_EQ(Send(WM_CHAR, 127), 0);
     EXPECT_EQ(Send(1048, 1, 1), 0);
     EXPECT_EQ(Send(1054, 1, 1), 0);
-    EXPECT_EQ(Send(WM_USER + 86, 1, 1), 0);
+    EXPECT_EQ(Send(EVM_REPLACEBYTES + 1, 1, 1), 0);
     EXPECT_EQ(Text(), "keep\r\nme");
     EXPECT_EQ(Send(EVM_GETCARETINDEX), 2);
     EXPECT_EQ(Send(EM_GETMODIFY), 0);
@@ -207,6 +207,23 @@ TEST_F(EditViewMessages, MarkersAndMarkerStyle) {
     EXPECT_EQ(Send(EVM_MARKLINE, 4), 0);
     for (WPARAM line = 100; line < 400; ++line) ASSERT_EQ(Send(EVM_MARKLINE, line), 1) << line;  // past the first block
     EXPECT_EQ(Send(EVM_MARKLINE, 250), 0);
+}
+
+// The state record is the process's one; a second control would take it over.
+TEST_F(EditViewMessages, ASecondControlIsRefusedAndTheFirstKeepsWorking) {
+    SetText("first\r\ndocument");
+    Send(EM_SETSEL, 3, 3);
+    HWND otherParent = CreateWindowA("STATIC", "", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr,
+                                     GetModuleHandleA(nullptr), nullptr);
+    HWND second = CreateWindowA(kEditViewClassName, nullptr, WS_CHILD, 0, 0, 100, 100, otherParent, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    EXPECT_EQ(second, nullptr);
+    DestroyWindow(otherParent);
+    Log().Clear();
+    Send(WM_CHAR, 'x');
+    EXPECT_EQ(Text(), "firxst\r\ndocument");
+    ASSERT_EQ(Log().Of(EVN_CARETPOS).size(), 1u);  // still to its own parent
+    EXPECT_EQ(Log().Of(EVN_CARETPOS)[0].lParam, 4);
 }
 
 TEST_F(EditViewMessages, CreationFailsWholeWhenMemoryRunsOut) {

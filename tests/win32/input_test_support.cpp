@@ -5,6 +5,7 @@ namespace velmo::test {
 void InputTest::SetUp() {
     EditViewTest::SetUp();
     Send(WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT)), 0);
+    Log().Clear();  // the font change told where the caret is
 }
 
 void InputTest::TearDown() {

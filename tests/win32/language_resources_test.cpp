@@ -60,7 +60,7 @@ TEST_P(LanguageResourcesTest, EveryStringLoadsWithThePlaceholdersItsUsersExpect)
     ASSERT_NE(module(), nullptr) << LibraryPath(GetParam());
     const std::set<UINT> substituted = {IDS_SAVE_CHANGES, IDS_FILE_NOT_FOUND, IDS_REPLACED_COUNT, IDS_STATUS_LINES,
                                         IDS_WRONG_VERSION};
-    const UINT all[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 19, 20, 21, 22, 24, 25, 26, 27, 28, 29, 30};
+    const UINT all[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 19, 20, 21, 22, 24, 25, 26, 27, 28, 29, 30, 31};
     for (UINT id : all) {
         std::string text = String(id);
         EXPECT_FALSE(text.empty()) << "string " << id;

@@ -142,6 +142,47 @@ TEST_F(MouseTest, DraggingRightScrollsAColumnPerStep) {
     EXPECT_FALSE(TimerRuns());
 }
 
+TEST_F(MouseTest, DraggingRightOfAShortLineDoesNotScroll) {
+    SetText("short\r\n" + std::string(300, 'r'));
+    CaretAt(0);
+    const ViewState& v = Control().view;
+    Down(Point(2, 0));
+    Move(At(static_cast<int>(v.area.textRight) + 5, LineHeight() / 2));
+    for (int i = 0; i < 3; ++i) Send(WM_TIMER, 1);
+    EXPECT_EQ(v.firstVisibleColumn, 0u);  // the line's end is in view: nothing more to show
+    EXPECT_EQ(Sel(), "2,5 @5");
+    Up(Point(5, 0));
+}
+
+// A click on a character cut by the right edge shows it by whole columns, as
+// few as it takes, rather than a page further on; so does a drag ending there.
+TEST_F(MouseTest, AClickOrDragAtTheRightEdgeScrollsJustFarEnough) {
+    SetText(std::string(300, 'r') + "\r\n" + std::string(300, 's'));
+    const ViewState& v = Control().view;
+    int cw = CharWidth();
+    ASSERT_GE(cw, 5);
+    // A right margin that leaves the last character cut by one pixel.
+    int cut = static_cast<int>(v.area.width) % cw;
+    Send(EVM_SETMARGINS, 0, (cut + 1) % cw);
+    ASSERT_EQ(static_cast<int>(v.area.width) % cw, cw - 1);
+    std::uint32_t shown = v.area.visibleColumns;
+    int y = LineHeight() / 2;
+    int edge = static_cast<int>(v.area.textRight) - 1;
+    Down(At(edge, y));
+    Up(At(edge, y));
+    EXPECT_EQ(Caret(), shown + 1);
+    EXPECT_EQ(v.firstVisibleColumn, 1u);
+    EXPECT_LE(v.caretX, static_cast<std::int64_t>(v.area.textRight));
+
+    Send(WM_HSCROLL, SB_LEFT, 0);
+    Down(Point(2, 1));
+    Move(At(edge, y + LineHeight()));
+    EXPECT_EQ(v.firstVisibleColumn, 0u);  // inside the text: a drag does not scroll
+    Up(At(edge, y + LineHeight()));
+    EXPECT_EQ(Sel(), "304," + std::to_string(302 + shown + 1) + " @" + std::to_string(302 + shown + 1));
+    EXPECT_EQ(v.firstVisibleColumn, 1u);
+}
+
 TEST_F(MouseTest, LosingTheCaptureEndsTheDrag) {
     HundredLines();
     Down(Point(1, 1));

@@ -124,6 +124,33 @@ TEST_F(NavigationTest, PagesKeepTheScreenRowAndCtrlScrollsAlone) {
     EXPECT_EQ(Send(EM_GETFIRSTVISIBLELINE), 0);
 }
 
+// Up, Down, Page Up, Page Down, Home and End drop a selection onto its start
+// and move from there: the same as the key pressed with the caret at the start.
+TEST_F(NavigationTest, VerticalAndLineKeysMoveFromTheStartOfADroppedSelection) {
+    std::string text;
+    for (int i = 0; i < 100; ++i) text += std::string("abcdefgh") + (i < 99 ? "\r\n" : "");
+    SetText(text);
+    ASSERT_LT(Control().view.rows.full, 40u);
+    struct Case {
+        const char* name;
+        WPARAM key;
+    };
+    const Case cases[] = {{"Up", VK_UP},         {"Down", VK_DOWN}, {"Page Up", VK_PRIOR},
+                          {"Page Down", VK_NEXT}, {"Home", VK_HOME}, {"End", VK_END}};
+    const std::uint32_t start = 425, end = 455;  // line 42 to line 45, both at column 5
+    for (const Case& c : cases) {
+        Send(EM_LINESCROLL, 0, 40 - Send(EM_GETFIRSTVISIBLELINE));
+        CaretAt(start);
+        Press(c.key);
+        std::uint32_t fromStart = Caret();
+        Send(EM_LINESCROLL, 0, 40 - Send(EM_GETFIRSTVISIBLELINE));
+        Send(EM_SETSEL, start, end);
+        Press(c.key);
+        EXPECT_EQ(Sel(), std::to_string(fromStart) + "," + std::to_string(fromStart) + " @" + std::to_string(fromStart))
+            << c.name;
+    }
+}
+
 TEST_F(NavigationTest, PageDownInAShortDocumentGoesToTheLastLine) {
     SetText("one\r\ntwo\r\nthree");
     CaretAt(1);

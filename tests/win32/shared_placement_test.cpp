@@ -25,6 +25,11 @@ TEST(SharedPlacementTest, FirstCopyCreatesLaterCopiesJoin) {
 
     HWND window = CreateWindowA("STATIC", "", WS_OVERLAPPED, 200, 150, 300, 250, nullptr, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);
+    RecordPosition(window, true, false);  // not shown yet: a copy starting up keeps its placement to itself
+    RecordSize(window, SIZE_RESTORED);
+    EXPECT_EQ(SeenByAnotherCopy().x, 120);
+    EXPECT_EQ(SeenByAnotherCopy().width, 850);
+    ShowWindow(window, SW_SHOWNOACTIVATE);
     RecordPosition(window, false, false);  // not in the normal state: ignored
     RecordSize(window, SIZE_MAXIMIZED);    // ignored
     EXPECT_EQ(SeenByAnotherCopy().x, 120);

@@ -252,6 +252,25 @@ TEST_F(ViewPaintTest, TypingWithWrapOnKeepsRowsAndText) {
     EXPECT_EQ(Control().store.RowCount(), 2u);
 }
 
+// A replacement over several lines that keeps the line count lays out again
+// every line it wrote, not only the first.
+TEST_F(ViewPaintTest, AReplacementOverSeveralLinesShowsEveryLineAnew) {
+    const std::string before = "<p>one</p>\r\n<p>two words</p>\r\nend";
+    for (int wrap : {0, 1}) {
+        SCOPED_TRACE(wrap);
+        Send(EVM_SETWORDWRAP, wrap);
+        SetText(before);
+        Render(edit);  // every row laid out once
+        Send(EM_SETSEL, 0, static_cast<LPARAM>(before.find("\r\nend")));
+        Send(EM_REPLACESEL, 1, reinterpret_cast<LPARAM>("one\r\ntwo words"));
+        Send(EM_SETSEL, 0, 0);
+        Picture edited = Render(edit);
+        SetText(Text());
+        Send(EM_SETSEL, 0, 0);
+        EXPECT_TRUE(edited.pixels == Render(edit).pixels);
+    }
+}
+
 // Enter on line 999 makes the gutter one digit wider: the text area narrows
 // and every row is broken again for it.
 TEST_F(ViewPaintTest, AWiderGutterBreaksTheRowsAgain) {

@@ -97,6 +97,30 @@ TEST_F(ViewScrollTest, HorizontalScrollingFollowsColumnsWithWrapOff) {
     EXPECT_EQ(Control().view.firstVisibleColumn, 450 / visible * visible);
 }
 
+TEST_F(ViewScrollTest, TheHorizontalRangeFollowsTheWidestLineDownToo) {
+    SetText(std::string(500, 'x') + "\r\n" + std::string(200, 'y') + "\r\nab");
+    auto last = [this] {
+        SCROLLINFO info{sizeof info, SIF_RANGE, 0, 0, 0, 0, 0};
+        GetScrollInfo(edit, SB_HORZ, &info);
+        return info.nMax;
+    };
+    EXPECT_EQ(last(), 499);
+    Send(EM_SETSEL, 0, 502);  // the widest line goes
+    Send(WM_CLEAR);
+    EXPECT_EQ(last(), 199);
+    Send(EM_SETSEL, 50, 150);  // the widest line shrinks
+    Send(WM_CLEAR);
+    EXPECT_EQ(last(), 99);
+    Send(EM_SETSEL, 104, 104);
+    Send(WM_CHAR, 'c');  // a line that stays narrower changes nothing
+    EXPECT_EQ(last(), 99);
+    Send(EM_UNDO);
+    Send(EM_UNDO);
+    EXPECT_EQ(last(), 199);
+    Send(EM_UNDO);
+    EXPECT_EQ(last(), 499);
+}
+
 TEST_F(ViewScrollTest, PointsMapToTheNearestCharacterBoundary) {
     SetText("abcdef\r\n\r\nxy\tz");
     const ViewState& v = Control().view;
@@ -111,6 +135,51 @@ TEST_F(ViewScrollTest, PointsMapToTheNearestCharacterBoundary) {
     EXPECT_EQ(HitTest(l + 2 * cw + 1, 2 * lh + 1), 12u);  // just after "y": before the tab
     EXPECT_EQ(HitTest(l, 50 * lh), 10u);                  // below the text: the last row
     EXPECT_EQ(HitTest(l, -5), 0u);
+}
+
+// Changes that break the rows again keep the caret in view and tell the parent
+// where it is.
+TEST_F(ViewScrollTest, LayoutChangesBringTheCaretBackIntoView) {
+    HFONT large = CreateFontA(30, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, FIXED_PITCH, "Courier New");
+    struct Case {
+        const char* name;
+        void (*change)(HWND edit, HFONT large);
+    };
+    const Case cases[] = {
+        {"margins", [](HWND e, HFONT) { SendMessageA(e, EVM_SETMARGINS, 200, 0); }},
+        {"line numbers", [](HWND e, HFONT) { SendMessageA(e, EVM_SHOWLINENUMBERS, 1, 0); }},
+        {"control characters", [](HWND e, HFONT) { SendMessageA(e, EVM_SHOWCONTROLCHARS, 1, 0); }},
+        {"font", [](HWND e, HFONT f) { SendMessageA(e, WM_SETFONT, reinterpret_cast<WPARAM>(f), 0); }},
+        {"narrower window", [](HWND e, HFONT) { SetWindowPos(e, nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER); }},
+    };
+    for (const Case& c : cases) {
+        Send(WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT)), 0);
+        Send(EVM_SHOWLINENUMBERS, 0);
+        Send(EVM_SHOWCONTROLCHARS, 0);
+        Send(EVM_SETMARGINS, 0, 0);
+        SetClientHeight(10 * static_cast<int>(Control().view.lineHeight));
+        std::string line(Control().view.area.visibleColumns - 1, 'w');
+        std::string text;
+        for (int i = 0; i < 60; ++i) text += line + "\r\n";
+        SetText(text);
+        ASSERT_EQ(Send(EVM_SETWORDWRAP, 1), 1);
+        Send(EM_SETSEL, text.size(), text.size());
+        Send(EM_SCROLLCARET);
+        PumpMessages();
+        Log().Clear();
+        c.change(edit, large);
+        const TextStore& store = Control().store;
+        ASSERT_GT(store.RowCount(), 61u) << c.name;  // the lines now wrap
+        LRESULT first = Send(EM_GETFIRSTVISIBLELINE);
+        EXPECT_GE(store.CaretRow(), first) << c.name;
+        EXPECT_LT(store.CaretRow(), first + Control().view.rows.full) << c.name;
+        auto told = Log().Of(EVN_CARETPOS);
+        ASSERT_FALSE(told.empty()) << c.name;
+        EXPECT_EQ(told.back().wParam, 60u) << c.name;
+        Send(EVM_SETWORDWRAP, 0);
+    }
+    Send(WM_SETFONT, 0, 0);
+    DeleteObject(large);
 }
 
 // A minimised window, an enormous padding or margin: nothing divides by zero

@@ -21,7 +21,9 @@ void MoveCaretTo(std::uint32_t target, bool extend, std::uint32_t row) {
 
 void DropSelection() {
     const Selection& s = Control().store.Sel();
-    if (s.start != s.end) MoveCaretTo(s.caret, false, Control().store.CaretRow());
+    if (s.start == s.end) return;
+    // A caret already at the start keeps the row it is shown on.
+    MoveCaretTo(s.start, false, s.caret == s.start ? Control().store.CaretRow() : kAnyRow);
 }
 
 void SetGoalX() {

@@ -11,7 +11,7 @@ constexpr std::uint32_t kAnyRow = 0xFFFFFFFFu;
 // selection collapses there. The caret is shown on `row` when the target is
 // that row's end, else on the row holding the target. Repaints.
 void MoveCaretTo(std::uint32_t target, bool extend, std::uint32_t row = kAnyRow);
-// The selection collapses onto the caret.
+// The selection collapses onto its start.
 void DropSelection();
 
 // The caret's x from the start of its row becomes the goal x.

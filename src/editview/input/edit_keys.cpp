@@ -13,7 +13,8 @@ namespace {
 
 bool Held(int key) { return (GetKeyState(key) & 0x80) != 0; }
 
-// Insert toggles overwrite mode; the caret is one pixel wider while it is on.
+// Insert toggles overwrite mode; the caret is one pixel wider while it is on,
+// and the parent hears of it so that it can show the mode at once.
 void ToggleOverwrite() {
     EditControl& c = Control();
     c.store.overwrite = !c.store.overwrite;
@@ -22,6 +23,7 @@ void ToggleOverwrite() {
         DestroyCaret();
         CreateViewCaret();
     }
+    SendCaretPosition();
 }
 
 }  // namespace

@@ -63,11 +63,13 @@ void SelectLine(std::int32_t y) {
     SendCaretPosition();
 }
 
-// Whether a drag right of the text has more of the caret's line to show.
+// Whether a drag right of the text has more of the caret's line to show:
+// the line as shown (without its break, unless breaks are shown) goes on
+// past the caret, or the caret itself is beyond the right edge.
 bool MoreToTheRight() {
     EditControl& c = Control();
     const TextStore& store = c.store;
-    return store.LineSize(store.CaretLine()) > store.CaretColumn() ||
+    return store.RowTextLength(store.CaretRow()) > store.RowColumn() ||
            c.view.caretX > static_cast<std::int64_t>(c.view.area.textRight);
 }
 
@@ -87,7 +89,7 @@ void SetDirections(Point p) {
 void EndDrag() {
     Control().input.selecting = false;
     StopTimer();
-    ScrollCaretIntoView();
+    ScrollCaretIntoView(Sideways::kJustEnough);
     SetGoalX();
 }
 
@@ -116,7 +118,7 @@ void AutoScrollColumns() {
     if (input.left && v.firstVisibleColumn > 0) {
         ScrollColumnsByCode(SB_LINELEFT, false);
         MoveCaretTo(HitTest(v.area.textLeft, y), true, RowAt(y));
-    } else if (input.right && MoreToTheRight() && c.store.LineSize(c.store.CaretLine()) > 0) {
+    } else if (input.right && MoreToTheRight() && c.store.RowTextLength(c.store.CaretRow()) > 0) {
         ScrollColumnsByCode(SB_LINERIGHT, false);
         MoveCaretTo(HitTest(v.area.textRight, y), true, RowAt(y));
     }
@@ -130,7 +132,7 @@ void MouseButtonDown(LPARAM lParam) {
     if (InGutter(p.x)) return SelectLine(p.y);
     MoveCaretTo(HitTest(p.x, p.y), false, RowAt(p.y));
     PlaceCaret();
-    if (!c.store.WordWrap() && !CaretVisible()) ScrollCaretIntoView();
+    if (!c.store.WordWrap() && !CaretVisible()) ScrollCaretIntoView(Sideways::kJustEnough);
     c.input.selecting = true;
     SetCapture(c.window);
     SetGoalX();

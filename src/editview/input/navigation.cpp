@@ -33,6 +33,7 @@ void FinishVertical() {
 
 void HomeOrEnd(bool end, bool ctrl, bool shift) {
     TextStore& store = Store();
+    if (!shift) DropSelection();
     std::uint32_t row = ctrl ? (end ? store.LastRow() : 0) : store.CaretRow();
     std::uint32_t target = store.RowStart(row) + (end ? store.RowTextLength(row) : 0);
     MoveCaretTo(target, shift, row);

@@ -8,18 +8,6 @@ namespace {
 
 constexpr std::uint8_t kLineBreak[] = {'\r', '\n'};
 
-// The text buffer stays locked for one operation.
-class BufferLock {
-public:
-    explicit BufferLock(TextStore& store) : store_(store) { store_.Buffer().Lock(store_.Heap()); }
-    ~BufferLock() { store_.Buffer().Unlock(store_.Heap()); }
-    BufferLock(const BufferLock&) = delete;
-    BufferLock& operator=(const BufferLock&) = delete;
-
-private:
-    TextStore& store_;
-};
-
 }  // namespace
 
 EditResult Editor::Type(std::uint8_t code, bool ctrlHeld) {

@@ -23,6 +23,12 @@ enum class EditResult {
     NoTableSpace,       // EN_ERRSPACE was sent for the line table
 };
 
+// Whether the edit could not be made: refused by the parent or out of memory.
+inline bool Failed(EditResult result) {
+    return result == EditResult::Cancelled || result == EditResult::NoTextSpace ||
+           result == EditResult::NoTableSpace;
+}
+
 class Editor {
 public:
     Editor(TextStore& store, EditEvents& events) : store_(store), events_(events) {}

@@ -10,8 +10,9 @@ namespace velmo {
 std::uint32_t CountLineBreaks(const std::uint8_t* text, std::uint32_t length);
 
 // Writes the start offset of every line after the first (the offset behind
-// each CR LF) to `starts`, which must hold CountLineBreaks entries; returns
-// how many it wrote.
-std::uint32_t ListLineStarts(const std::uint8_t* text, std::uint32_t length, std::uint32_t* starts);
+// each CR LF) to `starts`, at most `capacity` of them, and returns how many
+// lines there are after the first.
+std::uint32_t ListLineStarts(const std::uint8_t* text, std::uint32_t length, std::uint32_t* starts,
+                             std::uint32_t capacity = 0xFFFFFFFFu);
 
 }  // namespace velmo

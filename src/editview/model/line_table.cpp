@@ -58,6 +58,34 @@ bool AllocateEmptyLineTable(BlockHeap& heap, std::uint32_t size, LineTable* tabl
     return true;
 }
 
+namespace {
+
+// The sentinel and the counts once the entries of `breaks` line starts are in.
+void SetBreaks(LineTable* table, std::uint32_t breaks, std::uint32_t length) {
+    table->entries[breaks + 1] = length;
+    table->last = breaks;
+    table->count = table->logicalCount = breaks + 1;
+    table->free = static_cast<std::uint32_t>(table->blockSize - 4 * (std::uint64_t{breaks} + 2));
+}
+
+}  // namespace
+
+bool RefillLineTable(BlockHeap& heap, const std::uint8_t* text, std::uint32_t length, LineTable* table) {
+    // The lines seldom outgrow the room the block has; they are listed
+    // straight into it, and only listed again when it had to grow.
+    std::uint32_t room = table->blockSize / 4 - 2;  // besides entry 0 and the sentinel
+    std::uint32_t breaks = ListLineStarts(text, length, table->entries + 1, room);
+    if (breaks > room) {
+        std::uint64_t missing = 4 * (std::uint64_t{breaks} + 2) - table->blockSize;
+        table->free = 0;  // the whole block is taken
+        if (missing > 0xFFFFFFFFu || !table->Reserve(heap, static_cast<std::uint32_t>(missing))) return false;
+        ListLineStarts(text, length, table->entries + 1);
+    }
+    table->entries[0] = 0;
+    SetBreaks(table, breaks, length);
+    return true;
+}
+
 bool BuildLineTable(BlockHeap& heap, const std::uint8_t* text, std::uint32_t length, LineTable* table) {
     // Every line but the last takes at least 2 bytes, so 2 * length + 8 bytes
     // always suffice and spare a counting pass; count only when that fails.
@@ -68,17 +96,12 @@ bool BuildLineTable(BlockHeap& heap, const std::uint8_t* text, std::uint32_t len
         block = heap.Allocate(size, false);
         if (block == 0) return false;
     }
-    auto* entries = reinterpret_cast<std::uint32_t*>(heap.Lock(block));
-    entries[0] = 0;
-    std::uint32_t breaks = ListLineStarts(text, length, entries + 1);
     LineTable fresh;
     fresh.handle = block;
-    fresh.entries = entries;
-    fresh.last = breaks;
-    fresh.count = fresh.logicalCount = breaks + 1;
+    fresh.entries = reinterpret_cast<std::uint32_t*>(heap.Lock(block));
     fresh.blockSize = static_cast<std::uint32_t>(size);
-    fresh.entries[breaks + 1] = length;
-    fresh.free = static_cast<std::uint32_t>(size - 4 * (std::uint64_t{breaks} + 2));
+    fresh.entries[0] = 0;
+    SetBreaks(&fresh, ListLineStarts(text, length, fresh.entries + 1), length);
     // The table is complete without slack; the slack only spares later growth.
     (void)fresh.Reserve(heap, kGrowthStep);
     *table = fresh;

@@ -39,6 +39,12 @@ struct LineTable {
 // A new table block of `size` bytes, zero-filled, holding one empty line.
 bool AllocateEmptyLineTable(BlockHeap& heap, std::uint32_t size, LineTable* table);
 
+// Fills `table` for text[0, length) in its own block, which grows when the
+// lines need more room. False when it cannot grow; the entries are then
+// lost, and the table must be filled again for a text whose lines fit the
+// block, such as the one it held before.
+bool RefillLineTable(BlockHeap& heap, const std::uint8_t* text, std::uint32_t length, LineTable* table);
+
 // Builds a table for text[0, length) in a new block, with at least 64 KiB free
 // behind the sentinel. On failure `table` is untouched and the result is false.
 bool BuildLineTable(BlockHeap& heap, const std::uint8_t* text, std::uint32_t length, LineTable* table);

@@ -1,5 +1,6 @@
 #include "editview/model/line_table_patch.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "editview/model/line_scan.h"
@@ -54,11 +55,14 @@ std::uint32_t LineTablePatch::Apply(TextStore& store, const TextChange& change) 
     std::uint32_t delta = change.inserted - change.removed;  // modulo 2^32
     for (std::uint32_t i = to; i < to + tailCount; ++i) entries[i] += delta;
 
+    // The breaks whose CR lies at start - 1 .. start + inserted - 1.
     const TextBuffer& buffer = store.Buffer();
-    std::uint32_t next = first;
-    for (std::uint32_t cr = change.start > 0 ? change.start - 1 : 0;
-         cr < change.start + change.inserted && cr + 1 < buffer.length; ++cr) {
-        if (IsBreak(buffer.base[cr], buffer.base[cr + 1])) entries[next++] = cr + 2;
+    std::uint32_t scanStart = change.start > 0 ? change.start - 1 : 0;
+    auto scanEnd = static_cast<std::uint32_t>(
+        std::min<std::uint64_t>(std::uint64_t{change.start} + change.inserted + 1, buffer.length));
+    if (scanEnd > scanStart) {
+        std::uint32_t listed = ListLineStarts(buffer.base + scanStart, scanEnd - scanStart, entries + first);
+        for (std::uint32_t i = first; i < first + listed; ++i) entries[i] += scanStart;
     }
     lines.last = lines.last + added_ - removed_;
     lines.count = lines.logicalCount = lines.last + 1;

@@ -147,6 +147,20 @@ bool TextStore::SetText(BlockHandle block, std::uint32_t length) {
     return true;
 }
 
+bool TextStore::RebuildLayout() {
+    TextRead text(buffer_, heap_);
+    if (wrap_) return RebuildRowTable(heap_, text.Bytes(), buffer_.length, Rules(), &rows_);
+    return RefillLineTable(heap_, text.Bytes(), buffer_.length, &lines_);
+}
+
+// The rows were kept when they could not be built again; the line table
+// lost its entries, and the former text's lines fit the block they were in.
+void TextStore::RestoreLayout() {
+    if (wrap_) return;
+    TextRead text(buffer_, heap_);
+    (void)RefillLineTable(heap_, text.Bytes(), buffer_.length, &lines_);
+}
+
 bool TextStore::SetWordWrap(bool on, const CharWidthTable& widths, std::uint32_t wrapWidth) {
     if (on == wrap_) return true;
     if (on) {

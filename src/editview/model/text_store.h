@@ -44,6 +44,13 @@ public:
     // the old ones go, and if none can be had the current blocks are emptied.
     void ResetEmpty();
 
+    // After the text was rewritten in place (its length set): the layout of
+    // the mode in force for the new text, the line table in its own block.
+    // False when it cannot be built; the text must then be put back as it
+    // was and RestoreLayout called.
+    bool RebuildLayout();
+    void RestoreLayout();
+
     // EM_SETSEL: (0, -1) selects all, (-1, any) collapses onto the caret,
     // any other pair selects that range with the caret at its end.
     void SetSelection(std::uint32_t start, std::uint32_t end);
@@ -135,6 +142,19 @@ private:
     std::uint32_t caretColumn_ = 0;
     std::uint32_t caretRow_ = 0;
     std::uint32_t rowColumn_ = 0;
+};
+
+// The text buffer stays locked for one operation.
+class BufferLock {
+public:
+    explicit BufferLock(TextStore& store) : store_(store) { store_.Buffer().Lock(store_.Heap()); }
+    ~BufferLock() { store_.Buffer().Unlock(store_.Heap()); }
+    BufferLock(const BufferLock&) = delete;
+    BufferLock& operator=(const BufferLock&) = delete;
+    std::uint8_t* Bytes() const { return store_.Buffer().base; }
+
+private:
+    TextStore& store_;
 };
 
 }  // namespace velmo

@@ -42,6 +42,9 @@ public:
     const std::uint8_t* LockTopText();
     void UnlockPool();
     void Pop();
+    // Moves the end of the latest record, for an edit that learns how much
+    // text it put in place only after it recorded what it removed.
+    void SetTopEnd(std::uint32_t end) { records_[steps_ - 1].end = end; }
 
     // Sizes as they stand, for tests and the benchmark.
     std::uint32_t RecordCapacity() const { return recordCapacity_; }

@@ -12,17 +12,11 @@ namespace velmo {
 
 namespace {
 
-// With wrap off: the lines the edit wrote may now be the widest.
-void WidenForLines(std::uint32_t first, std::uint32_t last) {
+void KeepWidestLine(const EditedSpan& span) {
     EditControl& c = Control();
-    ViewState& v = c.view;
+    if (c.store.WordWrap()) return;
     TextLock text;
-    for (std::uint32_t line = first; line <= last; ++line) {
-        LineBytes bytes = RowBytes(text.Bytes(), line);
-        std::uint64_t width = LineWidth(bytes.bytes, bytes.length, v.widths);
-        if (width > v.widest.width) v.widest = WidestLine{width, line};
-    }
-    v.columns = ColumnRangeFor(v.widest.width, v.widths.ColumnWidth());
+    c.view.widest.AfterEdit(MeasuredText{c.store.Lines(), text.Bytes(), c.view.widths}, span.offset, span.inserted);
 }
 
 }  // namespace
@@ -30,6 +24,7 @@ void WidenForLines(std::uint32_t first, std::uint32_t last) {
 void ViewAfterEdit(const EditedSpan& span) {
     EditControl& c = Control();
     ViewState& v = c.view;
+    KeepWidestLine(span);
     // More digits in the gutter narrow the text area: everything is laid out again.
     if (ComputeGutter(true) && v.lineNumbers) {
         Relayout(false, false);
@@ -37,9 +32,11 @@ void ViewAfterEdit(const EditedSpan& span) {
     }
     std::uint32_t row = c.store.RowFromOffset(span.offset);
     if (!c.store.WordWrap()) {
-        WidenForLines(span.line, c.store.LineFromOffset(span.offset + span.inserted));
+        std::uint32_t lastLine = c.store.LineFromOffset(span.offset + span.inserted);
         std::int64_t index = std::int64_t{span.line} - v.firstVisibleRow;
-        std::uint32_t changed = span.linesChanged ? c.layouts.Capacity() : 1;
+        // Every line the edit wrote; a replacement may rewrite several and
+        // still keep the line count.
+        std::uint32_t changed = span.linesChanged ? c.layouts.Capacity() : lastLine - span.line + 1;
         if (index < 0) {
             c.layouts.InvalidateAll();
         } else {
@@ -47,6 +44,7 @@ void ViewAfterEdit(const EditedSpan& span) {
         }
     }
     std::uint32_t firstBefore = v.firstVisibleRow;
+    UpdateColumnRange();
     ClampScrollPosition();
     UpdateScrollBars();
     if (v.firstVisibleRow != firstBefore) row = v.firstVisibleRow;

@@ -102,6 +102,18 @@ std::uint32_t ColumnShowingCaret() {
                               v.area.visibleColumns);
 }
 
+// The first column that shows the caret after the fewest whole columns of
+// scrolling, with wrap off.
+std::uint32_t ColumnJustShowingCaret() {
+    const ViewState& v = Control().view;
+    std::int64_t x = v.caretX - v.area.textLeft;
+    std::int64_t column = v.widths.ColumnWidth();
+    std::int64_t first = v.firstVisibleColumn;
+    if (x < 0) first -= (-x + column - 1) / column;
+    if (x > std::int64_t{v.area.width}) first += (x - v.area.lastTextX + column - 1) / column;
+    return static_cast<std::uint32_t>(std::clamp<std::int64_t>(first, 0, 0xFFFFFFFFu));
+}
+
 }  // namespace
 
 void UpdateScrollBars() {
@@ -150,7 +162,7 @@ void ScrollToRow(std::uint32_t row, bool notify) {
     if (MoveToRow(row)) FinishScroll(notify);
 }
 
-bool ScrollCaretIntoView() {
+bool ScrollCaretIntoView(Sideways sideways) {
     EditControl& c = Control();
     const ViewState& v = c.view;
     std::uint32_t row = c.store.CaretRow();
@@ -158,7 +170,8 @@ bool ScrollCaretIntoView() {
     bool moved = MoveToRow(FirstRowShowing(Frame(), row, bottom > v.clientHeight));
     ComputeCaretPosition();
     if (!c.store.WordWrap() && (!CaretVisible() || c.store.RowTextLength(row) == 0)) {
-        moved = MoveToColumn(ColumnShowingCaret()) || moved;
+        std::uint32_t column = sideways == Sideways::kByPage ? ColumnShowingCaret() : ColumnJustShowingCaret();
+        moved = MoveToColumn(column) || moved;
     }
     if (moved) {
         LayOutVisibleRows();

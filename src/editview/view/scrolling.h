@@ -16,9 +16,13 @@ void ScrollColumnsByCode(int code, bool notify = true);
 void ScrollWheel(WPARAM wParam);
 // EM_LINESCROLL.
 void ScrollLines(std::int64_t rows);
+// How far the view goes sideways to show the caret: to the page of columns
+// holding it (keys, edits), or by as few whole columns as it takes (mouse).
+enum class Sideways { kByPage, kJustEnough };
+
 // EM_SCROLLCARET and every edit: the caret's row and column into view.
 // True when the view moved (it is then repainted).
-bool ScrollCaretIntoView();
+bool ScrollCaretIntoView(Sideways sideways = Sideways::kByPage);
 // After a search: the found text's row page-aligned, or in the middle row
 // when centring after find is on.
 void ScrollFoundIntoView();

@@ -52,12 +52,14 @@ std::uint64_t LineWidth(const std::uint8_t* bytes, std::uint32_t length, const C
     return static_cast<std::uint64_t>(widths.RunEnd(bytes, length, 0, 0));
 }
 
-WidestLine FindWidestLine(const LineTable& lines, const std::uint8_t* text, const CharWidthTable& widths) {
-    WidestLine widest;
-    for (std::uint32_t line = lines.last + 1; line-- > 0;) {
+WidestLine FindWidestLine(const LineTable& lines, const std::uint8_t* text, const CharWidthTable& widths,
+                          std::uint32_t first, std::uint32_t last) {
+    last = std::min(last, lines.last);
+    WidestLine widest{0, last};
+    for (std::uint32_t line = last + 1; line-- > first;) {
         std::uint32_t length = lines.LineTextLength(line, widths.ControlCharsShown());
         std::uint64_t width = LineWidth(text + lines.Start(line), length, widths);
-        if (width > widest.width || line == lines.last) widest = WidestLine{width, line};
+        if (width > widest.width) widest = WidestLine{width, line};
     }
     return widest;
 }

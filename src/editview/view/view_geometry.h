@@ -58,10 +58,11 @@ struct WidestLine {
 };
 // Pixel width of a line's shown bytes, from x = 0 with the tab grid at 0.
 std::uint64_t LineWidth(const std::uint8_t* bytes, std::uint32_t length, const CharWidthTable& widths);
-// Measures every line (as shown: breaks included while control characters
-// are shown) from the last to the first; a lower line wins only when strictly
-// wider.
-WidestLine FindWidestLine(const LineTable& lines, const std::uint8_t* text, const CharWidthTable& widths);
+// Measures lines first..last (as shown: breaks included while control
+// characters are shown; all lines unless told) from the last to the first; a
+// lower line wins only when strictly wider.
+WidestLine FindWidestLine(const LineTable& lines, const std::uint8_t* text, const CharWidthTable& widths,
+                          std::uint32_t first = 0, std::uint32_t last = 0xFFFFFFFFu);
 
 struct ColumnRange {
     std::uint32_t total = 0;  // widest width / column width, rounded up

@@ -27,38 +27,60 @@ private:
 
 void MeasureWidestLine() {
     EditControl& c = Control();
-    ViewState& v = c.view;
     if (c.store.WordWrap()) return;
     TextLock text;
-    v.widest = FindWidestLine(c.store.Lines(), text.Bytes(), v.widths);
+    c.view.widest.Measure(MeasuredText{c.store.Lines(), text.Bytes(), c.view.widths});
 }
 
 // Breaks the rows again when the widths or the text area's width changed. A
 // minimised window keeps its rows: a width of 0 would put every byte on a row
-// of its own.
-void Rebreak(bool widthsChanged) {
+// of its own. True when the rows were broken again.
+bool Rebreak(bool widthsChanged) {
     EditControl& c = Control();
-    if (!c.store.WordWrap() || c.view.clientWidth == 0) return;
-    if (!widthsChanged && c.store.Rules().wrapWidth == c.view.area.width) return;
+    if (!c.store.WordWrap() || c.view.clientWidth == 0) return false;
+    if (!widthsChanged && c.store.Rules().wrapWidth == c.view.area.width) return false;
     WaitCursor wait;
-    if (!c.store.Rewrap(c.view.widths, c.view.area.width)) NotifyParent(EN_ERRSPACE);
+    if (!c.store.Rewrap(c.view.widths, c.view.area.width)) {
+        NotifyParent(EN_ERRSPACE);
+        return false;
+    }
+    return true;
+}
+
+// After a change that moves the text on screen: the caret back into view, its
+// goal x taken afresh, and the parent told where it is.
+void ShowCaretAfterLayout() {
+    ScrollCaretIntoView();
+    Control().input.goalSet = false;
+    SendCaretPosition();
 }
 
 }  // namespace
 
-void Relayout(bool widthsChanged, bool textChanged) {
+void UpdateColumnRange() {
     EditControl& c = Control();
     ViewState& v = c.view;
+    std::uint64_t width = v.widest.LastWidth();
+    if (!c.store.WordWrap()) {
+        TextLock text;
+        width = v.widest.Current(MeasuredText{c.store.Lines(), text.Bytes(), v.widths}).width;
+    }
+    v.columns = ColumnRangeFor(width, v.widths.ColumnWidth());
+}
+
+bool Relayout(bool widthsChanged, bool textChanged) {
+    EditControl& c = Control();
     ComputeGeometry();
-    Rebreak(widthsChanged);
+    bool rebroken = Rebreak(widthsChanged);
     if (widthsChanged || textChanged) MeasureWidestLine();
-    v.columns = ColumnRangeFor(v.widest.width, v.widths.ColumnWidth());
+    UpdateColumnRange();
     ClampScrollPosition();
     UpdateScrollBars();
     LayOutVisibleRows();
     InvalidateRect(c.window, nullptr, FALSE);
     UpdateWindow(c.window);
     PlaceCaret();
+    return rebroken;
 }
 
 void ChangeFont(HFONT font, bool redraw) {
@@ -71,6 +93,7 @@ void ChangeFont(HFONT font, bool redraw) {
     ComputeGutter(false);
     Relayout(true, false);
     if (c.focused) CreateViewCaret();
+    ShowCaretAfterLayout();
     if (redraw) UpdateWindow(c.window);
 }
 
@@ -84,6 +107,7 @@ void ChangePadding(WPARAM above, LPARAM below) {
 void ChangeMargins(WPARAM left, LPARAM right) {
     Control().view.margins = MarginsFromRequest(static_cast<std::int64_t>(left), static_cast<std::int64_t>(right));
     Relayout(false, false);
+    ShowCaretAfterLayout();
 }
 
 void ShowLineNumbers(bool on) {
@@ -92,6 +116,7 @@ void ShowLineNumbers(bool on) {
     v.lineNumbers = on;
     if (on) ComputeGutter(false);
     Relayout(false, false);
+    ShowCaretAfterLayout();
 }
 
 void ShowControlChars(bool on) {
@@ -101,6 +126,7 @@ void ShowControlChars(bool on) {
     c.store.showControlChars = on;
     c.view.widths.ShowControlChars(on);
     Relayout(true, false);
+    ShowCaretAfterLayout();
 }
 
 LRESULT SetWordWrap(bool on) {
@@ -119,7 +145,7 @@ LRESULT SetWordWrap(bool on) {
     v.firstVisibleRow = c.store.RowFromOffset(topOffset);
     if (!on) ComputeGutter(false);
     Relayout(false, !on);
-    SendCaretPosition();
+    ShowCaretAfterLayout();
     return on ? 1 : 0;
 }
 
@@ -127,7 +153,7 @@ void ResizeView(std::uint32_t width, std::uint32_t height) {
     ViewState& v = Control().view;
     v.clientWidth = width;
     v.clientHeight = height;
-    Relayout(false, false);
+    if (Relayout(false, false)) ShowCaretAfterLayout();
 }
 
 }  // namespace velmo

@@ -2,7 +2,9 @@
 // The messages that change the view's measurements: font, padding, margins,
 // line numbers, control characters, word wrap and the window's size. Each
 // brings the layout back in line (the rows are broken again with wrap on),
-// the scroll bars, the caret and the picture.
+// the scroll bars, the caret and the picture. All but padding, and a resize
+// that broke the rows again, also bring the caret into view and tell the
+// parent where it is.
 #include <windows.h>
 
 #include <cstdint>
@@ -22,6 +24,11 @@ void ResizeView(std::uint32_t width, std::uint32_t height);  // WM_SIZE
 // (broken again with wrap on when the character widths or the text area's
 // width changed), widest line (measured again with wrap off when the widths
 // or the text changed), scroll position and bars, caret, and a repaint.
-void Relayout(bool widthsChanged, bool textChanged);
+// True when the rows were broken again.
+bool Relayout(bool widthsChanged, bool textChanged);
+
+// The horizontal range from the widest line, which is measured again here
+// only when an edit left it unknown.
+void UpdateColumnRange();
 
 }  // namespace velmo

@@ -8,6 +8,7 @@
 
 #include "editview/view/char_width_table.h"
 #include "editview/view/view_geometry.h"
+#include "editview/view/widest_line.h"
 
 namespace velmo {
 
@@ -26,7 +27,7 @@ struct ViewState {
     RowCounts rows;
     std::uint32_t firstVisibleRow = 0;     // line with wrap off, visual row with wrap on
     std::uint32_t firstVisibleColumn = 0;  // always 0 with wrap on
-    WidestLine widest;
+    WidestLineRecord widest;  // with wrap off
     ColumnRange columns;
     std::int64_t caretX = 0, caretY = 0;  // client pixels
     std::uint32_t wheelStep = 40;

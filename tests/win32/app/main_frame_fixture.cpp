@@ -2,12 +2,14 @@
 
 #include <commctrl.h>
 
+#include "documents/document_files.h"
 #include "settings/message_boxes.h"
 #include "app/run_main_window.h"
 #include "editview/editview.h"
 #include "editview/editview_messages.h"
 #include "language_test_support.h"
 #include "settings/language_library.h"
+#include "settings/language_menu.h"
 #include "settings/settings_validation.h"
 #include "test_window.h"
 
@@ -22,6 +24,11 @@ int Answer(HWND, const char* text, const char* caption, UINT type) {
     int answer = answers.front();
     answers.erase(answers.begin());
     return answer;
+}
+
+bool ChooseFileForTest(HWND, FileDialogKind, char (&path)[kMaxPath]) {
+    const std::string& choice = MainFrameTest::DialogChoice();
+    return !choice.empty() && BoundedCopy(path, kMaxPath, choice.c_str());
 }
 
 void (*dialogAction)(HWND) = nullptr;
@@ -53,6 +60,11 @@ std::vector<AskedBox>& MainFrameTest::Asked() {
     return asked;
 }
 
+std::string& MainFrameTest::DialogChoice() {
+    static std::string choice;
+    return choice;
+}
+
 void OnNextDialog(void (*action)(HWND dialog)) {
     ForgetDialogAction();
     dialogAction = action;
@@ -63,6 +75,8 @@ void MainFrameTest::SetUp() {
     Answers().clear();
     Asked().clear();
     SetMessageBoxFunction(Answer);
+    DialogChoice().clear();
+    SetFileDialogFunction(ChooseFileForTest);
     App() = AppState{};
     AppState& app = App();
     app.instance = GetModuleHandleA(nullptr);
@@ -96,6 +110,7 @@ void MainFrameTest::TearDown() {
     while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
     SetMessageBoxFunction(nullptr);
+    SetFileDialogFunction(nullptr);
     ReleaseLanguage();
     App() = AppState{};
 }
@@ -152,6 +167,37 @@ std::string MainFrameTest::IniValue(const char* key) {
     char value[300];
     GetPrivateProfileStringA("Velmo 2", key, "<missing>", value, sizeof value, iniPath.c_str());
     return value;
+}
+
+std::string MainFrameTest::WriteTestFile(const char* name, const std::string& bytes) {
+    std::string path = folder.path() + name;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    EXPECT_NE(file, INVALID_HANDLE_VALUE) << path;
+    EXPECT_TRUE(WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) << path;
+    CloseHandle(file);
+    return path;
+}
+
+std::string MainFrameTest::FileBytes(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "<missing>";
+    char bytes[256];
+    DWORD read = 0;
+    ReadFile(file, bytes, sizeof bytes, &read, nullptr);
+    CloseHandle(file);
+    return std::string(bytes, read);
+}
+
+UINT MainFrameTest::LanguageCommand(const char* name) {
+    RebuildLanguageMenu(App().paths.folder);
+    HMENU languages = LanguageMenu();
+    for (int i = 0; i < GetMenuItemCount(languages); ++i) {
+        char text[64];
+        GetMenuStringA(languages, i, text, sizeof text, MF_BYPOSITION);
+        if (std::string(text).find(name) != std::string::npos) return GetMenuItemID(languages, i);
+    }
+    return 0;
 }
 
 }  // namespace velmo::test

@@ -26,6 +26,8 @@ public:
     // Answers given to the next message boxes, in order; IDOK when none left.
     static std::vector<int>& Answers();
     static std::vector<AskedBox>& Asked();
+    // The path the open and save dialogs choose; empty: they are cancelled.
+    static std::string& DialogChoice();
 
 protected:
     void SetUp() override;
@@ -47,6 +49,11 @@ protected:
     bool Enabled(unsigned command);
     std::string IniValue(const char* key);
     static void Pump();
+    // A file of the test's folder with exactly `bytes`; returns its path.
+    std::string WriteTestFile(const char* name, const std::string& bytes);
+    static std::string FileBytes(const std::string& path);  // "<missing>" when it cannot be read
+    // The command of the Language submenu's item for `name`, 0 when none.
+    static UINT LanguageCommand(const char* name);
 
     TempFolder folder;
     std::string iniPath;

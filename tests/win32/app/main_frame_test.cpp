@@ -4,6 +4,7 @@
 
 #include "app/app_state.h"
 #include "app/confirm_discard.h"
+#include "app/shared_placement.h"
 #include "app/status_bar.h"
 #include "documents/document_files.h"
 #include "editview/editview_messages.h"
@@ -89,10 +90,6 @@ TEST_F(MainFrameTest, TitleGetsAndLosesTheModifiedMark) {
     // Untitled and empty again: never counts as modified.
     EXPECT_EQ(Title(), "Velmo 2 - Untitled");
     EXPECT_EQ(Edit(EM_GETMODIFY), 0);
-    App().playbackRunning = 1;
-    Type("c");
-    EXPECT_EQ(Title(), "Velmo 2 - Untitled");
-    App().playbackRunning = 0;
 }
 
 TEST_F(MainFrameTest, EditCommandsReachTheControl) {
@@ -175,8 +172,6 @@ TEST_F(MainFrameTest, ConfirmDiscardFollowsTheAnswer) {
     EXPECT_TRUE(ConfirmDiscard());
 
     // Yes on an untitled document asks for a name; cancelling it refuses.
-    auto cancel = [](HWND, FileDialogKind, char (&)[kMaxPath]) { return false; };
-    FileDialogFunction previous = SetFileDialogFunction(cancel);
     Answers() = {IDYES};
     EXPECT_FALSE(ConfirmDiscard());
     // Closing asks too, and Cancel keeps the window.
@@ -192,29 +187,12 @@ TEST_F(MainFrameTest, ConfirmDiscardFollowsTheAnswer) {
     // Save and close with the save dialog cancelled leaves the window open.
     Command(IDM_SAVE_CLOSE);
     EXPECT_TRUE(IsWindow(App().mainWindow));
-    SetFileDialogFunction(previous);
-}
-
-std::string savedPath;
-
-bool ChooseSavedPath(HWND, FileDialogKind, char (&path)[kMaxPath]) {
-    return BoundedCopy(path, kMaxPath, savedPath.c_str());
-}
-
-std::string FileBytes(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "<missing>";
-    char bytes[256];
-    DWORD read = 0;
-    ReadFile(file, bytes, sizeof bytes, &read, nullptr);
-    CloseHandle(file);
-    return std::string(bytes, read);
 }
 
 TEST_F(MainFrameTest, SavingNamesTheDocumentAndAFailedOpenKeepsTheOldName) {
     Start();
+    std::string& savedPath = DialogChoice();
     savedPath = folder.path() + "saved.txt";
-    FileDialogFunction previous = SetFileDialogFunction(ChooseSavedPath);
     Type("kept\r");
     Answers() = {IDYES};
     EXPECT_TRUE(ConfirmDiscard());
@@ -249,7 +227,6 @@ TEST_F(MainFrameTest, SavingNamesTheDocumentAndAFailedOpenKeepsTheOldName) {
     Command(IDM_SAVE_CLOSE);
     EXPECT_FALSE(IsWindow(main));
     EXPECT_EQ(FileBytes(folder.path() + "saved.txt"), "!kept\r\nmore");
-    SetFileDialogFunction(previous);
     DeleteFileA((folder.path() + "saved.txt").c_str());
 }
 
@@ -362,13 +339,9 @@ TEST_F(MainFrameTest, LeavingFromTheNotificationAreaShowsTheWindowBeforeAsking) 
     EXPECT_FALSE(App().trayIconShown);
 }
 
-TEST_F(MainFrameTest, UnknownCommandStopsAPlaybackOrCloses) {
+TEST_F(MainFrameTest, UnknownCommandCloses) {
     Start();
     HWND main = App().mainWindow;
-    App().playbackRunning = 1;
-    Command(IDM_EXIT);
-    EXPECT_TRUE(IsWindow(main));
-    EXPECT_EQ(App().playbackRunning, 0);
     Command(IDM_EXIT);
     EXPECT_FALSE(IsWindow(main));
     // The end wrote the exit settings.
@@ -380,16 +353,9 @@ TEST_F(MainFrameTest, UnknownCommandStopsAPlaybackOrCloses) {
 TEST_F(MainFrameTest, LanguageSwitchReplacesTheMenuAndKeepsTheChecks) {
     Start();
     Command(IDM_LINE_NUMBERS);
-    RebuildLanguageMenu(App().paths.folder);
-    HMENU languages = LanguageMenu();
-    int slovak = -1;
-    for (int i = 0; i < GetMenuItemCount(languages); ++i) {
-        char text[64];
-        GetMenuStringA(languages, i, text, sizeof text, MF_BYPOSITION);
-        if (std::string(text).find("Slovak") != std::string::npos) slovak = i;
-    }
-    ASSERT_GE(slovak, 0);
-    Command(GetMenuItemID(languages, slovak));
+    UINT slovak = LanguageCommand("Slovak");
+    ASSERT_NE(slovak, 0u);
+    Command(slovak);
     EXPECT_EQ(IniValue("Language"), "10002");
     EXPECT_TRUE(Checked(IDM_LINE_NUMBERS));
     char file[64];
@@ -477,6 +443,63 @@ TEST_F(MainFrameTest, WithoutASharedPlacementTheWindowsOwnIsSaved) {
     EXPECT_EQ(IniValue("y"), "200");
     EXPECT_EQ(IniValue("Width"), "500");
     EXPECT_EQ(IniValue("Height"), "400");
+}
+
+}  // namespace
+}  // namespace velmo::test
+
+namespace velmo::test {
+namespace {
+
+TEST_F(MainFrameTest, InsertShowsTheNewModeAtOnce) {
+    Start();
+    Edit(WM_KEYDOWN, VK_INSERT);
+    EXPECT_EQ(StatusPart(3), " OVR");
+    Edit(WM_KEYDOWN, VK_INSERT);
+    EXPECT_EQ(StatusPart(3), " INS");
+}
+
+// Laying the window out again (here for the status bar) while it is
+// maximised or full screen leaves the shared normal size alone.
+TEST_F(MainFrameTest, LayoutWhileMaximisedOrFullScreenKeepsTheNormalSize) {
+    Start();
+    Placement normal{};
+    ASSERT_TRUE(ReadSharedPlacement(&normal));
+    HWND main = App().mainWindow;
+    SendMessageA(main, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    ASSERT_TRUE(IsZoomed(main));
+    Command(IDM_STATUS_BAR);
+    Command(IDM_STATUS_BAR);
+    SendMessageA(main, WM_SYSCOMMAND, SC_RESTORE, 0);
+    Command(IDM_FULL_SCREEN);
+    Command(IDM_STATUS_BAR);
+    Placement after{};
+    ASSERT_TRUE(ReadSharedPlacement(&after));
+    EXPECT_EQ(after.width, normal.width);
+    EXPECT_EQ(after.height, normal.height);
+    Command(IDM_FULL_SCREEN);
+}
+
+// A language switch frees the library the icon was loaded from, so the
+// window's icon is the program's own copy; it goes with the window (an icon
+// shared from a library could not be destroyed).
+TEST_F(MainFrameTest, TheWindowIconOutlivesALanguageSwitchAndGoesWithTheWindow) {
+    Start();
+    HWND main = App().mainWindow;
+    auto icon = reinterpret_cast<HICON>(GetClassLongPtrA(main, GCLP_HICON));
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(App().trayIcon.hIcon, icon);
+    UINT slovak = LanguageCommand("Slovak");
+    ASSERT_NE(slovak, 0u);
+    Command(slovak);
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(icon, &info));
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    EXPECT_EQ(reinterpret_cast<HICON>(GetClassLongPtrA(main, GCLP_HICON)), icon);
+    EXPECT_EQ(App().trayIcon.hIcon, icon);
+    DestroyWindow(main);
+    EXPECT_FALSE(GetIconInfo(icon, &info));
 }
 
 }  // namespace
