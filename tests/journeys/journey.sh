@@ -127,6 +127,23 @@ await_ini() {
     fail "Velmo.ini: $1 is '$(ini_value "$1")', not '$2'"
 }
 
+# await_pdf TEXT NEWER_THAN: a PDF the printer wrote after the file
+# NEWER_THAN, written to its end, whose text holds TEXT; prints its path.
+await_pdf() {
+    local pdf
+    for _ in $(seq 600); do
+        while IFS= read -r pdf; do
+            [ "$(tail -c 16 "$pdf" | tr -d '\r\n ' | tail -c 5)" = "%%EOF" ] || continue
+            if pdftotext "$pdf" - 2>/dev/null | grep -qF "$1"; then
+                echo "$pdf"
+                return 0
+            fi
+        done < <(find "${VELMO_PDF_DIR:?the print queue is not running}" -name '*.pdf' -newer "$2")
+        sleep 0.1
+    done
+    fail "no PDF with \"$1\" in $VELMO_PDF_DIR"
+}
+
 # expect_bytes FILE EXPECTED_FILE: the file holds exactly the expected bytes.
 expect_bytes() {
     cmp -s "$1" "$2" && return 0

@@ -1,11 +1,19 @@
 #!/usr/bin/env bash
 # Files opened in one session wait in the File menu of the next: the one
-# before last opens by its digit.
+# before last opens by its digit, and goes to the PDF printer.
+# Alone, without the test run's print queue, the journey starts its own.
+if [ -z "${VELMO_PDF_DIR:-}" ]; then
+    source "$(dirname "$0")/../../scripts/print-queue.sh"
+    start_print_queue
+    journey_cleanup() { stop_print_queue; }
+fi
 source "$(dirname "$0")/journey.sh"
 
 letter="$folder/letter.txt"
 notes="$folder/notes.txt"
-printf 'Dear reader,\r\nthis letter was printed.\r\n' >"$letter"
+# The last line tells this journey's PDF from any other in the printer's folder.
+token=$(basename "$folder")
+printf 'Dear reader,\r\nthis letter was printed.\r\n%s\r\n' "$token" >"$letter"
 printf 'notes\r\n' >"$notes"
 
 step "open a file from the command line, then another with the open dialog"
@@ -33,6 +41,19 @@ press 1
 await_title "Velmo 2 - letter.txt"
 await_ini MRU0 "$(windows_path "$letter")"
 await_ini MRU1 "$(windows_path "$notes")"
+
+step "print it on the PDF printer"
+touch "$folder/before-printing"
+press ctrl+p
+await_dialog "Print"
+screenshot print-dialog
+press Return
+await_gone '^dialog '
+pdf=$(await_pdf "$token" "$folder/before-printing")
+text=$(pdftotext -layout "$pdf" -)
+rm -f "$pdf"
+grep -q "Dear reader," <<<"$text" && grep -q "this letter was printed\." <<<"$text" ||
+    fail "the PDF reads: $text"
 
 press ctrl+q
 await_gone '^main '
