@@ -39,7 +39,7 @@ fail() {
 
 step() { echo "-- $*"; }
 
-# Windows path of a file in the program folder (Wine's Z: is the Unix root).
+# The Windows path of a Unix path (Wine's drive Z: is the Unix root).
 windows_path() { local p=$1; echo "Z:${p//\//\\}"; }
 
 probe() {
@@ -82,7 +82,7 @@ start_program() {
     # The first start in a new prefix sets the prefix up further: allow for it.
     await '^status [0-9]+ .+\|' 60000 >/dev/null
     local geometry
-    geometry=$(xdotool search --sync --name "^$desktop - Wine desktop\$" getwindowgeometry --shell)
+    geometry=$(timeout 10 xdotool search --sync --name "^$desktop - Wine desktop\$" getwindowgeometry --shell)
     desktop_x=$(sed -n 's/^X=//p' <<<"$geometry")
     desktop_y=$(sed -n 's/^Y=//p' <<<"$geometry")
 }
@@ -119,8 +119,7 @@ ini_value() { sed -n "s/^$1=//p" "$folder/Velmo.ini" 2>/dev/null | tr -d '\r'; }
 # await_ini KEY VALUE: the settings file holds the value (options are written
 # when they change).
 await_ini() {
-    local tries
-    for tries in $(seq 100); do
+    for _ in $(seq 100); do
         [ "$(ini_value "$1")" = "$2" ] && return 0
         sleep 0.1
     done
@@ -130,11 +129,12 @@ await_ini() {
 # await_pdf TEXT NEWER_THAN: a PDF the printer wrote after the file
 # NEWER_THAN, written to its end, whose text holds TEXT; prints its path.
 await_pdf() {
-    local pdf
+    local pdf text
     for _ in $(seq 600); do
         while IFS= read -r pdf; do
             [ "$(tail -c 16 "$pdf" | tr -d '\r\n ' | tail -c 5)" = "%%EOF" ] || continue
-            if pdftotext "$pdf" - 2>/dev/null | grep -qF "$1"; then
+            text=$(pdftotext "$pdf" - 2>/dev/null) || continue
+            if grep -qF "$1" <<<"$text"; then
                 echo "$pdf"
                 return 0
             fi

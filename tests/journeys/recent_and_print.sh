@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Files opened in one session wait in the File menu of the next: the one
 # before last opens by its digit, and goes to the PDF printer.
+
 # Alone, without the test run's print queue, the journey starts its own.
 if [ -z "${VELMO_PDF_DIR:-}" ]; then
     source "$(dirname "$0")/../../scripts/print-queue.sh"
