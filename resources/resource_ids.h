@@ -64,6 +64,7 @@
 #define IDS_UNDO_FULL 29
 #define IDS_REDO_FULL 30
 #define IDS_PLAYBACK_RUNNING 31
+#define IDS_NO_PRINTER 32
 
 /* Commands of the main menu, the accelerators and the notification-area menu */
 #define IDM_FIND 1

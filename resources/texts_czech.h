@@ -119,3 +119,4 @@
 #define T_UNDO_FULL "Historie krokù zpìt je plná. Provést zmìnu i tak, bez monosti ji vrátit?"
 #define T_REDO_FULL "Historie krokù znovu je plná. Vrátit zmìnu i tak, bez monosti ji zopakovat?"
 #define T_PLAYBACK_RUNNING "Pøehrávání psaní u bìí. Poèkejte, a skonèí, nebo je zastavte pøíkazem Konec (Ctrl+Q)."
+#define T_NO_PRINTER "Není k dispozici ádná tiskárna. Nainstalujte tiskárnu nebo spuste tiskovou slubu a zkuste to znovu."

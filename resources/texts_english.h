@@ -118,3 +118,4 @@
 #define T_UNDO_FULL "The undo history is full. Make this change anyway, without a way to undo it?"
 #define T_REDO_FULL "The redo history is full. Undo this change anyway, without a way to redo it?"
 #define T_PLAYBACK_RUNNING "A typing playback is already running. Wait until it ends, or stop it with Exit (Ctrl+Q)."
+#define T_NO_PRINTER "No printer is available. Install a printer or start the print service, then try again."

@@ -119,3 +119,4 @@
 #define T_UNDO_FULL "História krokov spä je plná. Vykona zmenu aj tak, bez monosti vráti ju spä?"
 #define T_REDO_FULL "História krokov znova je plná. Vráti zmenu aj tak, bez monosti zopakova ju?"
 #define T_PLAYBACK_RUNNING "Prehrávanie písania u beí. Poèkajte, kım skonèí, alebo ho zastavte príkazom Koniec (Ctrl+Q)."
+#define T_NO_PRINTER "Nie je k dispozícii iadna tlaèiareò. Nainštalujte tlaèiareò alebo spustite tlaèovú slubu a skúste to znova."

@@ -9,6 +9,9 @@ have wine || need+=(wine wine64)
 dpkg -s wine32:i386 >/dev/null 2>&1 || need+=(wine32:i386)
 have Xvfb || need+=(xvfb)
 have xauth || need+=(xauth)
+# The user journeys type and click through X; the release test unpacks the zip.
+have xdotool || need+=(xdotool)
+have unzip || need+=(unzip)
 have xvfb-run || need+=(xvfb)
 have chmcmd || need+=(fp-utils)
 have cmake || need+=(cmake)
@@ -16,6 +19,12 @@ have ninja || need+=(ninja-build)
 have g++ || need+=(g++)
 have import || need+=(imagemagick)
 [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
+# The print tests: a CUPS scheduler with the cups-pdf printer, the 32-bit
+# CUPS library through which Wine finds printers, poppler to read the PDFs.
+have cupsd || need+=(cups)
+[ -x /usr/lib/cups/backend/cups-pdf ] || need+=(printer-driver-cups-pdf)
+dpkg -s libcups2:i386 >/dev/null 2>&1 || need+=(libcups2:i386)
+have pdftotext || need+=(poppler-utils)
 [ ${#need[@]} -eq 0 ] && exit 0
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo

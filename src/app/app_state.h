@@ -4,6 +4,7 @@
 // there is one main window per process.
 #include <windows.h>
 #include <shellapi.h>
+#include <commdlg.h>
 
 #include <cstdint>
 
@@ -42,6 +43,7 @@ struct AppState {
     HCURSOR waitCursor = nullptr;
     HICON icon = nullptr;  // the window's and the notification area's; ours, so it outlives a language switch
     EditingFont font{};
+    PAGESETUPDLGA pageSetup{};       // filled at the first page setup or print
 
     char documentPath[kMaxPath] = "";
     bool untitled = true;

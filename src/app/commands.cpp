@@ -52,6 +52,12 @@ void CheckClipboardResult(LRESULT result) {
     if (result == 2) ShowErrorBox(App().mainWindow, IDS_CLIPBOARD_ERROR);
 }
 
+PrintContext Printing() {
+    AppState& app = App();
+    return PrintContext{app.mainWindow, app.editView, &app.pageSetup, &app.font.record, app.font.printPointSize,
+                        app.untitled ? "" : app.documentPath};
+}
+
 void StartAnotherCopy() {
     ShellExecuteA(nullptr, nullptr, App().paths.module, nullptr, nullptr, SW_SHOWNORMAL);
 }
@@ -131,8 +137,8 @@ bool RunFileCommand(unsigned command) {
         case IDM_OPEN: OpenDocument(); return true;
         case IDM_SAVE: SaveDocument(); return true;
         case IDM_SAVE_AS: SaveDocumentAs(); return true;
-        case IDM_PAGE_SETUP: ShowPageSetup(); SetFocus(App().editView); return true;
-        case IDM_PRINT: PrintDocument(); return true;
+        case IDM_PAGE_SETUP: ShowPageSetup(Printing()); return true;
+        case IDM_PRINT: PrintDocument(Printing()); return true;
         case IDM_NEW_WINDOW: StartAnotherCopy(); return true;
         case IDM_SAVE_CLOSE: SaveAndClose(); return true;
         case IDM_PLAYBACK: StartPlayback(); return true;

@@ -13,6 +13,7 @@
 #include "app/shared_placement.h"
 #include "documents/document_files.h"
 #include "documents/playback.h"
+#include "printing/page_setup.h"
 #include "editview/editview_messages.h"
 #include "resource_ids.h"
 #include "search/find_commands.h"
@@ -78,6 +79,7 @@ void Destroy(HWND window) {
     app.icon = nullptr;
     if (app.font.handle != nullptr) DeleteObject(app.font.handle);
     app.font.handle = nullptr;
+    ReleasePageSetup(&app.pageSetup);
     Language().list.Release();
     ReleaseSharedPlacement();
     KillTimer(window, kKeyboardTimer);

@@ -155,10 +155,12 @@ bool ChooseEditingFont(const OptionContext& c) {
     if (c.font == nullptr) return false;
     LOGFONTA chosen;
     FillLogFont(c.font->record, &chosen);
-    if (!c.pickFont(c.mainWindow, &chosen)) return false;
+    INT pointSize = 0;
+    if (!c.pickFont(c.mainWindow, &chosen, &pointSize)) return false;
     HFONT created = CreateFontIndirectA(&chosen);
     if (created == nullptr) return false;
     c.font->record = FontRecordFromLogFont(chosen);
+    c.font->printPointSize = pointSize;
     StoreFontRecord(*c.settings, c.font->record);
     WriteFontSettings(*c.profile, *c.settings);
     // The control lets go of the old font before it is destroyed.

@@ -28,10 +28,13 @@ enum OptionCommand : unsigned {
 };
 
 // The editing font: its record (whose character set may follow the keyboard
-// while the "Charset" setting does not) and the font made from it.
+// while the "Charset" setting does not), the font made from it, and the size
+// to print at: the one last confirmed in the font dialog in this run, in
+// tenths of a point, never saved.
 struct EditingFont {
     FontRecord record;
     HFONT handle;
+    std::int32_t printPointSize = 100;
 };
 
 struct OptionContext {

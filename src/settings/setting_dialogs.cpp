@@ -19,13 +19,15 @@ bool ShowColourDialog(HWND owner, COLORREF initial, COLORREF* chosen) {
     return true;
 }
 
-bool ShowFontDialog(HWND owner, LOGFONTA* font) {
+bool ShowFontDialog(HWND owner, LOGFONTA* font, INT* pointSize) {
     CHOOSEFONTA dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
     dialog.lpLogFont = font;
     dialog.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
-    return ChooseFontA(&dialog) != FALSE;
+    if (!ChooseFontA(&dialog)) return false;
+    *pointSize = dialog.iPointSize;
+    return true;
 }
 
 }  // namespace velmo

@@ -63,7 +63,7 @@ protected:
         font.handle = CreateFontFromRecord(font.record);
         context = OptionContext{mainWindow, editView, menu, &settings, &file, &font};
         context.pickColour = [](HWND, COLORREF, COLORREF*) -> bool { ADD_FAILURE() << "no colour dialog"; return false; };
-        context.pickFont = [](HWND, LOGFONTA*) -> bool { ADD_FAILURE() << "no font dialog"; return false; };
+        context.pickFont = [](HWND, LOGFONTA*, INT*) -> bool { ADD_FAILURE() << "no font dialog"; return false; };
         sentToView.clear();
     }
     void TearDown() override {
@@ -176,7 +176,8 @@ TEST_F(OptionCommandsTest, ColourCancelledChangesNothing) {
 TEST_F(OptionCommandsTest, FontConfirmedReplacesTheFontAndWritesItsKeys) {
     HFONT old = font.handle;
     font.record.charSet = 204;  // followed the keyboard; the setting did not
-    context.pickFont = [&](HWND owner, LOGFONTA* chosen) {
+    EXPECT_EQ(font.printPointSize, 100);  // until a font is chosen in this run
+    context.pickFont = [&](HWND owner, LOGFONTA* chosen, INT* pointSize) {
         EXPECT_EQ(owner, mainWindow);
         EXPECT_EQ(chosen->lfHeight, -13);
         EXPECT_EQ(chosen->lfCharSet, 204);
@@ -184,12 +185,14 @@ TEST_F(OptionCommandsTest, FontConfirmedReplacesTheFontAndWritesItsKeys) {
         chosen->lfHeight = -20;
         chosen->lfWeight = 700;
         lstrcpyA(chosen->lfFaceName, "Courier New");
+        *pointSize = 150;
         return true;
     };
     EXPECT_TRUE(RunOptionCommand(context, 402));
     EXPECT_NE(font.handle, old);
     EXPECT_EQ(GetObjectType(old), 0u);  // the old font is gone
     EXPECT_EQ(font.record.height, -20);
+    EXPECT_EQ(font.printPointSize, 150);
     EXPECT_EQ(settings.fontHeight, -20);
     EXPECT_EQ(settings.weight, 700);
     EXPECT_EQ(settings.charset, 204);
@@ -205,11 +208,13 @@ TEST_F(OptionCommandsTest, FontConfirmedReplacesTheFontAndWritesItsKeys) {
 
 TEST_F(OptionCommandsTest, FontCancelledChangesNothing) {
     HFONT old = font.handle;
-    context.pickFont = [](HWND, LOGFONTA* chosen) {
+    context.pickFont = [](HWND, LOGFONTA* chosen, INT* pointSize) {
         chosen->lfHeight = -40;
+        *pointSize = 300;
         return false;
     };
     EXPECT_FALSE(ChooseEditingFont(context));
+    EXPECT_EQ(font.printPointSize, 100);
     EXPECT_EQ(font.handle, old);
     EXPECT_NE(GetObjectType(old), 0u);
     EXPECT_EQ(settings.fontHeight, -13);

@@ -60,16 +60,20 @@ TEST(SettingDialogsTest, FontDialogReturnsAFaceOrNothing) {
     font.lfWeight = 400;
     font.lfCharSet = DEFAULT_CHARSET;
     lstrcpyA(font.lfFaceName, "Tahoma");
+    INT pointSize = 0;
     {
         AnsweredDialogs ok(IDOK);
-        EXPECT_TRUE(ShowFontDialog(nullptr, &font));
+        EXPECT_TRUE(ShowFontDialog(nullptr, &font, &pointSize));
     }
     EXPECT_NE(font.lfFaceName[0], '\0');
     EXPECT_NE(font.lfHeight, 0);
+    EXPECT_GT(pointSize, 0);
     LOGFONTA before = font;
+    pointSize = 7;
     AnsweredDialogs cancel(IDCANCEL);
-    EXPECT_FALSE(ShowFontDialog(nullptr, &font));
+    EXPECT_FALSE(ShowFontDialog(nullptr, &font, &pointSize));
     EXPECT_EQ(std::memcmp(&before, &font, sizeof font), 0);
+    EXPECT_EQ(pointSize, 7);
 }
 
 }  // namespace

@@ -32,13 +32,19 @@ bool ChooseFileForTest(HWND, FileDialogKind, char (&path)[kMaxPath]) {
 }
 
 void (*dialogAction)(HWND) = nullptr;
+UINT_PTR dialogTimer = 0;
 
-void CALLBACK DialogTimer(HWND, UINT, UINT_PTR id, DWORD) {
+void ForgetDialogAction() {
+    if (dialogTimer != 0) KillTimer(nullptr, dialogTimer);
+    dialogTimer = 0;
+    dialogAction = nullptr;
+}
+
+void CALLBACK DialogTimer(HWND, UINT, UINT_PTR, DWORD) {
     HWND dialog = GetActiveWindow();
     if (dialog == nullptr || dialog == App().mainWindow || dialogAction == nullptr) return;
-    KillTimer(nullptr, id);
     auto action = dialogAction;
-    dialogAction = nullptr;
+    ForgetDialogAction();
     action(dialog);
 }
 
@@ -60,8 +66,9 @@ std::string& MainFrameTest::DialogChoice() {
 }
 
 void OnNextDialog(void (*action)(HWND dialog)) {
+    ForgetDialogAction();
     dialogAction = action;
-    SetTimer(nullptr, 0, 30, DialogTimer);
+    dialogTimer = SetTimer(nullptr, 0, 30, DialogTimer);
 }
 
 void MainFrameTest::SetUp() {
@@ -92,6 +99,7 @@ void MainFrameTest::Start() {
 }
 
 void MainFrameTest::TearDown() {
+    ForgetDialogAction();
     AppState& app = App();
     if (app.mainWindow != nullptr && IsWindow(app.mainWindow)) {
         Edit(EM_SETMODIFY, 0);

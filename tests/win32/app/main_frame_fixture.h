@@ -61,7 +61,8 @@ protected:
 };
 
 // Runs `action` on the dialog that a modal call opens, from a timer that
-// fires inside the dialog's own message loop.
+// fires inside the dialog's own message loop. A later call, or the end of
+// the test, drops an action no dialog took.
 void OnNextDialog(void (*action)(HWND dialog));
 
 }  // namespace velmo::test
