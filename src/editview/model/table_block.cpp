@@ -5,7 +5,7 @@
 namespace velmo {
 
 std::uint8_t* GrowTableBlock(BlockHeap& heap, const TableBlock& table, std::uint64_t bytes) {
-    std::uint64_t size = std::uint64_t{*table.blockSize} + bytes + kGrowthStep;
+    std::uint64_t size = std::uint64_t{*table.blockSize} + bytes + GrowthRoom(*table.blockSize);
     BlockHandle grown = heap.Reallocate(*table.handle, size);
     if (grown == 0) return nullptr;
     *table.handle = grown;

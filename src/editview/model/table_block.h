@@ -1,6 +1,6 @@
 #pragma once
 // The growth rule shared by the line table and the row table: a table that
-// needs `bytes` more than it has free grows by bytes + 64 KiB.
+// needs `bytes` more than it has free grows by bytes + GrowthRoom.
 #include <cstdint>
 
 #include "common/memory_blocks.h"

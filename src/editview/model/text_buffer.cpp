@@ -17,8 +17,8 @@ void TextBuffer::Unlock(BlockHeap& heap) {
 
 bool TextBuffer::Reserve(BlockHeap& heap, std::uint32_t count) {
     if (count <= free) return true;
-    std::uint64_t extra = count <= 2 ? kGrowthStep : std::uint64_t{count} + kGrowthStep;
-    std::uint64_t size = std::uint64_t{heap.Size(handle)} + extra;
+    std::uint64_t size = heap.Size(handle);
+    size += (count <= 2 ? 0 : count) + GrowthRoom(size);
     bool wasLocked = IsLocked();
     Unlock(heap);
     BlockHandle grown = heap.Reallocate(handle, size);

@@ -8,6 +8,12 @@ namespace velmo {
 
 constexpr std::uint32_t kGrowthStep = 65536;
 
+// The room a block of `size` bytes gets when it grows: 64 KiB, or an eighth
+// of its size once that is more, so that a large block growing many times is
+// copied a few times rather than at each growth (its memory at most an
+// eighth more than it holds).
+inline std::uint64_t GrowthRoom(std::uint64_t size) { return size / 8 > kGrowthStep ? size / 8 : kGrowthStep; }
+
 struct TextBuffer {
     BlockHandle handle = 0;
     std::uint8_t* base = nullptr;  // set only while locked for one operation
@@ -19,8 +25,8 @@ struct TextBuffer {
     bool IsLocked() const { return base != nullptr; }
 
     // Makes room for `count` more bytes: keeps the block when enough is free,
-    // else grows it by count + 64 KiB (64 KiB for single bytes and line
-    // breaks). False when the block cannot grow; nothing changes then.
+    // else grows it by count + GrowthRoom (GrowthRoom alone for single bytes
+    // and line breaks). False when the block cannot grow; nothing changes then.
     bool Reserve(BlockHeap& heap, std::uint32_t count);
 
     // Exchanges the `removed` bytes at `start` for text[0, inserted) in one

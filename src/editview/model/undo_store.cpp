@@ -1,5 +1,6 @@
 #include "editview/model/undo_store.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace velmo {
@@ -47,7 +48,7 @@ bool UndoStore::Reserve(std::uint32_t length) {
 }
 
 bool UndoStore::GrowRecords() {
-    std::uint64_t capacity = std::uint64_t{recordCapacity_} + kRecordStep;
+    std::uint64_t capacity = std::uint64_t{recordCapacity_} + std::max(kRecordStep, recordCapacity_ / 8);
     BlockHandle grown = heap_.Reallocate(recordBlock_, capacity * kRecordSize);
     if (grown == 0) return false;
     recordBlock_ = grown;
@@ -57,8 +58,9 @@ bool UndoStore::GrowRecords() {
 }
 
 bool UndoStore::GrowPool(std::uint32_t length) {
-    // The missing bytes plus a step, so that the next texts fit as well.
-    std::uint64_t size = std::uint64_t{PoolSize()} + (length - poolFree_) + kPoolStep;
+    // The missing bytes plus room for the next texts: a step, or an eighth of
+    // a large pool, so that undoing many large edits copies it seldom.
+    std::uint64_t size = std::uint64_t{PoolSize()} + (length - poolFree_) + std::max(kPoolStep, PoolSize() / 8);
     UnlockPool();
     BlockHandle grown = heap_.Reallocate(pool_, size);
     if (grown == 0) return false;

@@ -18,6 +18,7 @@ struct UndoRecord {
 
 class UndoStore {
 public:
+    // Growth steps; a large array or pool grows by an eighth instead.
     static constexpr std::uint32_t kRecordStep = 10000;  // records per array growth
     static constexpr std::uint32_t kPoolStep = 65536;    // bytes per pool growth
 
