@@ -137,6 +137,7 @@ EditResult Editor::Apply(const Edit& edit) {
 // its records were made for the text as it is now.
 EditResult Editor::StepBack(UndoStore& from, UndoStore& to, bool (EditEvents::*allowWithoutRecord)()) {
     if (from.Steps() == 0) return EditResult::NothingChanged;
+    if (from.Top().OwnsBlock()) return ExchangeWholeText(from, to, allowWithoutRecord);
     UndoRecord step = from.Top();
     TextChange change{step.start, step.end - step.start, from.LockTopText(), step.textLength};
     bool withRecord = to.Reserve(change.removed);
@@ -153,6 +154,33 @@ EditResult Editor::StepBack(UndoStore& from, UndoStore& to, bool (EditEvents::*a
     }
     from.UnlockPool();
     return result;
+}
+
+// A step owning a whole former text: the text blocks change places, and the
+// inverse step owns the text it replaced; nothing is copied.
+EditResult Editor::ExchangeWholeText(UndoStore& from, UndoStore& to, bool (EditEvents::*allowWithoutRecord)()) {
+    const std::uint32_t length = from.Top().textLength, removed = store_.Length();
+    bool withRecord = to.Reserve(UndoStore::kBlockRecordBytes);
+    if (!withRecord && !(events_.*allowWithoutRecord)()) return EditResult::Cancelled;
+    BlockHandle former = store_.ExchangeText(from.TopBlock(), length);
+    if (!store_.RebuildLayout()) {
+        store_.ExchangeText(former, removed);
+        store_.RestoreLayout();
+        events_.OutOfTableSpace();
+        return EditResult::NoTableSpace;
+    }
+    from.PopKeepingBlock();
+    if (withRecord) {
+        to.PushBlock(0, length, former, removed);
+    } else {
+        to.Clear();
+        store_.Heap().Free(former);
+    }
+    store_.Sel() = Selection{0, length, length, 0, length};
+    store_.PlaceCaretPosition();
+    events_.TextEdited({0, 0, removed, length, true, 0, store_.LastRow()});
+    FinishEdit();
+    return withRecord ? EditResult::Done : EditResult::DoneWithoutRecord;
 }
 
 EditResult Editor::MakeRoom(const TextChange& change) {

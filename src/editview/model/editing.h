@@ -69,6 +69,7 @@ private:
 
     EditResult Apply(const Edit& edit);
     EditResult StepBack(UndoStore& from, UndoStore& to, bool (EditEvents::*allowWithoutRecord)());
+    EditResult ExchangeWholeText(UndoStore& from, UndoStore& to, bool (EditEvents::*allowWithoutRecord)());
     EditResult MakeRoom(const TextChange& change);
     void Commit(const TextChange& change, SelectAfter select);
     void FinishEdit();

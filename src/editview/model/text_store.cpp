@@ -174,6 +174,15 @@ bool TextStore::RebuildLayout() {
     return RefillLineTable(heap_, text.Bytes(), buffer_.length, &lines_);
 }
 
+BlockHandle TextStore::ExchangeText(BlockHandle block, std::uint32_t length) {
+    bool wasLocked = buffer_.IsLocked();
+    buffer_.Unlock(heap_);
+    BlockHandle former = buffer_.handle;
+    buffer_ = TextBuffer{block, nullptr, length, heap_.Size(block) - length};
+    if (wasLocked) buffer_.Lock(heap_);
+    return former;
+}
+
 // The rows were kept when they could not be built again; the line table
 // lost its entries, and the former text's lines fit the block they were in.
 void TextStore::RestoreLayout() {

@@ -56,6 +56,10 @@ public:
     // was and RestoreLayout called.
     bool RebuildLayout();
     void RestoreLayout();
+    // Puts `block`, holding `length` bytes, in place of the text block (kept
+    // locked when it was) and returns the former block; the layout is left
+    // to RebuildLayout.
+    BlockHandle ExchangeText(BlockHandle block, std::uint32_t length);
 
     // EM_SETSEL: (0, -1) selects all, (-1, any) collapses onto the caret,
     // any other pair selects that range with the caret at its end.

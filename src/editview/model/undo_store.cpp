@@ -28,6 +28,7 @@ bool UndoStore::Create() {
 }
 
 void UndoStore::Destroy() {
+    Clear();
     UnlockPool();
     heap_.Free(recordBlock_);
     heap_.Free(pool_);
@@ -37,6 +38,9 @@ void UndoStore::Destroy() {
 }
 
 void UndoStore::Clear() {
+    for (std::uint32_t i = 0; i < steps_; ++i) {
+        if (records_[i].OwnsBlock()) heap_.Free(BlockOf(records_[i]));
+    }
     steps_ = 0;
     poolFree_ += poolTop_;
     poolTop_ = 0;
@@ -60,7 +64,9 @@ bool UndoStore::GrowRecords() {
 bool UndoStore::GrowPool(std::uint32_t length) {
     // The missing bytes plus room for the next texts: a step, or an eighth of
     // a large pool, so that undoing many large edits copies it seldom.
-    std::uint64_t size = std::uint64_t{PoolSize()} + (length - poolFree_) + std::max(kPoolStep, PoolSize() / 8);
+    std::uint64_t size = std::uint64_t{PoolSize()} + (length - poolFree_);
+    if (size > kMaxPool) return false;
+    size = std::min<std::uint64_t>(size + std::max(kPoolStep, PoolSize() / 8), kMaxPool);
     UnlockPool();
     BlockHandle grown = heap_.Reallocate(pool_, size);
     if (grown == 0) return false;
@@ -93,11 +99,32 @@ void UndoStore::UnlockPool() {
     poolBase_ = nullptr;
 }
 
-void UndoStore::Pop() {
-    const UndoRecord& top = Top();
-    poolFree_ += poolTop_ - top.textOffset;
-    poolTop_ = top.textOffset;
+void UndoStore::PushBlock(std::uint32_t start, std::uint32_t end, BlockHandle block, std::uint32_t length) {
+    std::uint32_t offset = poolTop_;
+    Push(start, end, reinterpret_cast<const std::uint8_t*>(&block), kBlockRecordBytes);
+    records_[steps_ - 1] = UndoRecord{start, end, offset | UndoRecord::kOwnBlock, length};
+}
+
+BlockHandle UndoStore::BlockOf(const UndoRecord& record) {
+    bool wasLocked = poolBase_ != nullptr;
+    BlockHandle block;
+    std::memcpy(&block, LockPool() + (record.textOffset & ~UndoRecord::kOwnBlock), sizeof block);
+    if (!wasLocked) UnlockPool();
+    return block;
+}
+
+BlockHandle UndoStore::TopBlock() { return BlockOf(Top()); }
+
+void UndoStore::PopKeepingBlock() {
+    std::uint32_t offset = Top().textOffset & ~UndoRecord::kOwnBlock;
+    poolFree_ += poolTop_ - offset;
+    poolTop_ = offset;
     --steps_;
+}
+
+void UndoStore::Pop() {
+    if (Top().OwnsBlock()) heap_.Free(TopBlock());
+    PopKeepingBlock();
 }
 
 }  // namespace velmo

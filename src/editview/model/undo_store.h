@@ -1,7 +1,10 @@
 #pragma once
 // One edit history (the undo or the redo side): a stack of records whose
 // removed texts lie back to back in a text pool. Each record keeps its text's
-// length, so texts holding NUL bytes come back whole.
+// length, so texts holding NUL bytes come back whole. A record may instead
+// own a whole former text in a block of its own (the pool keeps its handle),
+// so that stepping back over a whole-text rewrite exchanges blocks rather
+// than copying the text twice.
 #include <cstdint>
 
 #include "common/memory_blocks.h"
@@ -12,8 +15,11 @@ namespace velmo {
 struct UndoRecord {
     std::uint32_t start = 0;
     std::uint32_t end = 0;
-    std::uint32_t textOffset = 0;  // in the text pool
+    std::uint32_t textOffset = 0;  // in the text pool; kOwnBlock set: where the block's handle is
     std::uint32_t textLength = 0;
+
+    static constexpr std::uint32_t kOwnBlock = 0x80000000u;
+    bool OwnsBlock() const { return (textOffset & kOwnBlock) != 0; }
 };
 
 class UndoStore {
@@ -21,13 +27,18 @@ public:
     // Growth steps; a large array or pool grows by an eighth instead.
     static constexpr std::uint32_t kRecordStep = 10000;  // records per array growth
     static constexpr std::uint32_t kPoolStep = 65536;    // bytes per pool growth
+    // Pool offsets stay below UndoRecord::kOwnBlock.
+    static constexpr std::uint32_t kMaxPool = UndoRecord::kOwnBlock - 1;
+    // What Reserve needs for a record owning a block.
+    static constexpr std::uint32_t kBlockRecordBytes = sizeof(BlockHandle);
 
     explicit UndoStore(BlockHeap& heap) : heap_(heap) {}
 
     // The initial blocks; all or nothing.
     bool Create();
     void Destroy();
-    // Forgets every step; the blocks keep their size.
+    // Forgets every step and frees the blocks records own; the pool and the
+    // record array keep their size.
     void Clear();
 
     std::uint32_t Steps() const { return steps_; }
@@ -43,6 +54,13 @@ public:
     const std::uint8_t* LockTopText();
     void UnlockPool();
     void Pop();
+    // Files a record owning `block`, which holds the `length` bytes of its
+    // text; Reserve(kBlockRecordBytes) must have succeeded.
+    void PushBlock(std::uint32_t start, std::uint32_t end, BlockHandle block, std::uint32_t length);
+    // The block the latest record owns (Top().OwnsBlock()), and the record
+    // dropped without freeing it, the caller having taken it.
+    BlockHandle TopBlock();
+    void PopKeepingBlock();
     // Moves the end of the latest record, for an edit that learns how much
     // text it put in place only after it recorded what it removed.
     void SetTopEnd(std::uint32_t end) { records_[steps_ - 1].end = end; }
@@ -55,6 +73,7 @@ private:
     bool GrowRecords();
     bool GrowPool(std::uint32_t length);
     std::uint8_t* LockPool();
+    BlockHandle BlockOf(const UndoRecord& record);
 
     BlockHeap& heap_;
     BlockHandle recordBlock_ = 0;  // fixed

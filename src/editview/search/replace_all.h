@@ -1,10 +1,10 @@
 #pragma once
 // Replacing every match of a pattern in the whole text, left to right with
-// no two matches overlapping, as one undo step that holds the whole former
-// text. The text is rewritten in its own block: a shorter or equal
-// replacement in one pass towards the end, a longer one, after a pass that
-// notes the matches, in one pass from the end once the block has grown.
-// Either the whole text is replaced, with its layout, or nothing changes.
+// no two matches overlapping, as one undo step that owns the whole former
+// text's block. The new text is written to a new block in one pass that
+// finds the matches as it goes (after a pass that counts them when the text
+// grows). Either the whole text is replaced, with its layout, or nothing
+// changes.
 #include <cstdint>
 
 #include "editview/model/edit_events.h"

@@ -179,7 +179,8 @@ TEST_F(SearchTest, ErrorStaysWhenNoScanRan) {
 struct FailureCase {
     const char* name;
     std::string text, find, with;
-    unsigned failAt;  // the allocation that fails
+    std::uint32_t kept;  // the bytes the undo step kept holds
+    unsigned failAt;     // the allocation that fails
     bool allowWithoutUndo;
     std::uint32_t error;
     const char* events;
@@ -192,7 +193,7 @@ class ReplaceAllFailureTest : public SearchFixture, public ::testing::WithParamI
 TEST_P(ReplaceAllFailureTest, LeavesEverythingAsItWas) {
     const FailureCase& c = GetParam();
     SetText(c.text);
-    store.SetSelection(0, 1);
+    store.SetSelection(0, c.kept);
     Replace("z");  // one undo step to keep
     events.Take();
     store.SetSelection(2, 3);
@@ -209,20 +210,21 @@ TEST_P(ReplaceAllFailureTest, LeavesEverythingAsItWas) {
     EXPECT_EQ(host.rewritten, 0);
 }
 
-const std::string kLong(70000, 'x');    // more than the undo history holds at first
-const std::string kMedium(10000, 'x');  // fits the history and one block of match offsets
+const std::string kLong(70000, 'x');
+const std::uint32_t kFullPool = UndoStore::kPoolStep - 1;  // a kept step that leaves the history no room
+const std::string kMedium(10000, 'x');
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReplaceAllFailureTest,
     // Allocations in order: the two case copies, the undo history's growth
-    // (or a private copy), the match list, the text block, the line table.
-    ::testing::Values(FailureCase{"UpperCaseCopy", "axa", "a", "b", 1, true, 8, ""},
-                      FailureCase{"LowerCaseCopy", "axa", "a", "b", 2, true, 8, ""},
-                      FailureCase{"UndoRefusedByTheParent", kLong, "x", "y", 3, false, 1, "undofull"},
-                      FailureCase{"NoRoomForAPrivateCopy", kLong, "x", "y", 3, true, 8, "undofull"},
-                      FailureCase{"MatchList", kMedium, "x", "yy", 3, true, 8, ""},
-                      FailureCase{"LargerTextBlock", kMedium, "x", "yyyyyyyy", 4, true, 8, ""},
-                      FailureCase{"LargerLineTable", kMedium, "x", "\r\n\r\n\r\n\r\n", 5, true, 8, ""}),
+    // (when it is full), the new text block, the line table.
+    ::testing::Values(FailureCase{"UpperCaseCopy", "axa", "a", "b", 1, 1, true, 8, ""},
+                      FailureCase{"LowerCaseCopy", "axa", "a", "b", 1, 2, true, 8, ""},
+                      FailureCase{"UndoRefusedByTheParent", kLong, "x", "y", kFullPool, 3, false, 1, "undofull"},
+                      FailureCase{"NoRoomWithoutUndo", kLong, "x", "y", kFullPool, 3, true, 8, "undofull"},
+                      FailureCase{"ShorterTextBlock", kMedium, "x", "", 1, 3, true, 8, ""},
+                      FailureCase{"LongerTextBlock", kMedium, "x", "yyyyyyyy", 1, 3, true, 8, ""},
+                      FailureCase{"LargerLineTable", kMedium, "x", "\r\n\r\n\r\n\r\n", 1, 4, true, 8, ""}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(SearchTest, WithWordWrapTheRowsAreBrokenAgainOrKeptAsTheyWere) {
@@ -230,7 +232,7 @@ TEST_F(SearchTest, WithWordWrapTheRowsAreBrokenAgainOrKeptAsTheyWere) {
     SetText("ab ab ab\r\nab");
     ASSERT_TRUE(store.SetWordWrap(true, widths, 30));
     const std::vector<RowEntry> rows = test::TableEntries(store.Rows());
-    SystemHeap().FailAfter(2, 10);  // the match list, then the new rows
+    SystemHeap().FailAfter(2, 10);  // the new text block, then the new rows
     EXPECT_EQ(ReplaceAll("ab", "abcd"), 0u);
     SystemHeap().FailAfter(0);
     EXPECT_EQ(engine.Error(), 8u);
@@ -240,20 +242,72 @@ TEST_F(SearchTest, WithWordWrapTheRowsAreBrokenAgainOrKeptAsTheyWere) {
     EXPECT_EQ(test::TableEntries(store.Rows()), test::ReferenceRows(Text(), widths, 30));
 }
 
+TEST_F(SearchTest, UndoOfReplaceAllKeepsEverythingWhenTheRowsCannotBeBroken) {
+    const CharWidthTable widths = test::UniformWidths(10);
+    SetText("ab ab ab\r\nab");
+    ASSERT_TRUE(store.SetWordWrap(true, widths, 30));
+    ASSERT_EQ(ReplaceAll("ab", "abcd"), 4u);
+    const std::vector<RowEntry> rows = test::TableEntries(store.Rows());
+    events.Take();
+    SystemHeap().FailAfter(1, 10);  // the rows of the text put back
+    editor.Undo();
+    SystemHeap().FailAfter(0);
+    EXPECT_EQ(events.Take(), "errspace");
+    EXPECT_EQ(Text(), "abcd abcd abcd\r\nabcd");
+    EXPECT_EQ(test::TableEntries(store.Rows()), rows);
+    editor.Undo();
+    EXPECT_EQ(Text(), "ab ab ab\r\nab");
+    EXPECT_EQ(test::TableEntries(store.Rows()), test::ReferenceRows(Text(), widths, 30));
+}
+
 TEST_F(SearchTest, WithoutItsUndoStepReplaceAllEmptiesTheHistories) {
     SetText(kLong);
-    store.SetSelection(0, 1);
+    store.SetSelection(0, kFullPool - 1);
     Replace("z");
     editor.Undo();
     editor.Redo();
-    Replace("y");
+    store.SetSelection(0, 1);
+    Replace("y");  // the undo history is full now
     ASSERT_EQ(editor.UndoSteps(), 2u);
+    const std::uint32_t matches = store.Length() - 1;
     SystemHeap().FailAfter(3);  // the case copies, then the undo history's growth
-    EXPECT_EQ(Run(SEARCH_REPLACE_ALL, "x", "w", true, true), 69999u);
+    EXPECT_EQ(Run(SEARCH_REPLACE_ALL, "x", "w", true, true), matches);
     EXPECT_EQ(engine.Error(), 0u);
-    ExpectDocument("y" + std::string(69999, 'w'));
+    ExpectDocument("y" + std::string(matches, 'w'));
     EXPECT_EQ(editor.UndoSteps(), 0u);
     EXPECT_EQ(editor.RedoSteps(), 0u);
+}
+
+// Undoing a replace-all exchanges whole texts; a redo history that cannot
+// take the step refuses the undo or, allowed, lets it go without its redo.
+TEST_F(SearchTest, UndoOfReplaceAllWithAFullRedoHistory) {
+    for (bool allow : {false, true}) {
+        SCOPED_TRACE(allow ? "allowed" : "refused");
+        SetText("axa");
+        ASSERT_EQ(ReplaceAll("x", "y"), 1u);
+        store.SetSelection(0, 1);
+        Replace(std::string(kFullPool, 'b'));
+        editor.Undo();  // the redo history is full now
+        events.Take();
+        events.allowWithoutRedo = allow;
+        SystemHeap().FailAfter(1, 10);
+        editor.Undo();
+        SystemHeap().FailAfter(0);
+        EXPECT_EQ(events.Take(), allow ? "redofull edited change caret*" : "redofull");
+        ExpectDocument(allow ? "axa" : "aya");
+        EXPECT_EQ(editor.UndoSteps(), allow ? 0u : 1u);
+        EXPECT_EQ(editor.RedoSteps(), allow ? 0u : 1u);
+    }
+}
+
+// A replace-all that leaves much less text gives back the block's room.
+TEST_F(SearchTest, ShrunkTextKeepsLittleRoom) {
+    SetText(std::string(300000, 'x') + "end");
+    EXPECT_EQ(ReplaceAll("x", ""), 300000u);
+    ExpectDocument("end");
+    EXPECT_LE(store.Buffer().free, kGrowthStep);
+    editor.Undo();
+    ExpectDocument(std::string(300000, 'x') + "end");
 }
 
 }  // namespace
