@@ -135,6 +135,7 @@ LRESULT CALLBACK EditViewProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_LBUTTONDBLCLK: MouseDoubleClick(lParam); return 0;
     case WM_TIMER:
         if (wParam == kScrollBarTimer) {
+            MeasureWaitingWidestLine();
             c.bars.DrawWaiting(window);
         } else {
             AutoScrollStep(wParam);

@@ -7,6 +7,7 @@
 #include "editview/control_state.h"
 #include "editview/editview_messages.h"
 #include "editview/view/hit_test.h"
+#include "editview/view/scroll_bars.h"
 #include "view_picture.h"
 
 namespace velmo::test {
@@ -100,6 +101,7 @@ TEST_F(ViewScrollTest, HorizontalScrollingFollowsColumnsWithWrapOff) {
 TEST_F(ViewScrollTest, TheHorizontalRangeFollowsTheWidestLineDownToo) {
     SetText(std::string(500, 'x') + "\r\n" + std::string(200, 'y') + "\r\nab");
     auto last = [this] {
+        Send(WM_TIMER, kScrollBarTimer);  // a narrower widest line is measured with the bars' drawing
         SCROLLINFO info{sizeof info, SIF_RANGE, 0, 0, 0, 0, 0};
         GetScrollInfo(edit, SB_HORZ, &info);
         return info.nMax;

@@ -44,6 +44,7 @@ void UndoStore::Clear() {
     steps_ = 0;
     poolFree_ += poolTop_;
     poolTop_ = 0;
+    if (poolBase_ == nullptr) ShrinkPool();
 }
 
 bool UndoStore::Reserve(std::uint32_t length) {
@@ -97,6 +98,20 @@ void UndoStore::UnlockPool() {
     if (poolBase_ == nullptr) return;
     heap_.Unlock(pool_);
     poolBase_ = nullptr;
+    ShrinkPool();
+}
+
+// Never between a Reserve and its Push: the pool then holds at least what
+// was reserved.
+void UndoStore::ShrinkPool() {
+    constexpr std::uint32_t kFloor = 1024 * 1024;
+    std::uint32_t size = PoolSize();
+    if (size <= kFloor || poolTop_ >= size / 4) return;
+    std::uint32_t smaller = std::max(kFloor, poolTop_ * 2);
+    BlockHandle shrunk = heap_.Reallocate(pool_, smaller);
+    if (shrunk == 0) return;  // it keeps its room
+    pool_ = shrunk;
+    poolFree_ = smaller - poolTop_;
 }
 
 void UndoStore::PushBlock(std::uint32_t start, std::uint32_t end, BlockHandle block, std::uint32_t length) {

@@ -24,7 +24,10 @@ struct UndoRecord {
 
 class UndoStore {
 public:
-    // Growth steps; a large array or pool grows by an eighth instead.
+    // Growth steps; a large array or pool grows by an eighth instead. A pool
+    // over 1 MiB that holds less than a quarter of its size, once unlocked,
+    // shrinks to twice what it holds (1 MiB at least), so that the texts of
+    // steps taken back are not kept twice.
     static constexpr std::uint32_t kRecordStep = 10000;  // records per array growth
     static constexpr std::uint32_t kPoolStep = 65536;    // bytes per pool growth
     // Pool offsets stay below UndoRecord::kOwnBlock.
@@ -37,8 +40,8 @@ public:
     // The initial blocks; all or nothing.
     bool Create();
     void Destroy();
-    // Forgets every step and frees the blocks records own; the pool and the
-    // record array keep their size.
+    // Forgets every step and frees the blocks records own; the record array
+    // keeps its size.
     void Clear();
 
     std::uint32_t Steps() const { return steps_; }
@@ -73,6 +76,7 @@ private:
     bool GrowRecords();
     bool GrowPool(std::uint32_t length);
     std::uint8_t* LockPool();
+    void ShrinkPool();
     BlockHandle BlockOf(const UndoRecord& record);
 
     BlockHeap& heap_;

@@ -62,7 +62,7 @@ void ViewAfterEdit(const EditedSpan& span) {
     std::uint32_t last = span.linesChanged ? kLastRow : span.lastRow;
     ForgetLayouts(span.firstRow, last);
     std::uint32_t firstBefore = v.firstVisibleRow;
-    UpdateColumnRange();
+    UpdateColumnRangeAfterEdit();
     ClampScrollPosition();
     UpdateScrollBars();
     if (v.firstVisibleRow != firstBefore) {

@@ -53,12 +53,22 @@ void ScrollBars::Store(HWND window, int bar, const SCROLLINFO& info) {
     bool known = Look(window, bar, &before);
     SetScrollInfo(window, bar, &info, FALSE);
     if (known && Look(window, bar, &after) && LooksTheSame(before, after)) return;
-    if (!waiting_[0] && !waiting_[1]) SetTimer(window, kScrollBarTimer, kDrawDelay, nullptr);
+    StartTimer(window);
     waiting_[bar == SB_VERT] = true;
+}
+
+void ScrollBars::Remind(HWND window) {
+    StartTimer(window);
+    reminded_ = true;
+}
+
+void ScrollBars::StartTimer(HWND window) {
+    if (!waiting_[0] && !waiting_[1] && !reminded_) SetTimer(window, kScrollBarTimer, kDrawDelay, nullptr);
 }
 
 void ScrollBars::DrawWaiting(HWND window) {
     KillTimer(window, kScrollBarTimer);
+    reminded_ = false;
     for (int bar : {SB_HORZ, SB_VERT}) {
         if (!waiting_[bar == SB_VERT]) continue;
         waiting_[bar == SB_VERT] = false;

@@ -17,13 +17,18 @@ public:
     // a bar whose page holds the whole range is shown disabled.
     void Set(HWND window, int bar, std::uint32_t last, std::uint32_t page, std::uint32_t pos);
     void SetPosition(HWND window, int bar, std::uint32_t pos);
+    // Asks for the timer though no bar waits, for work that waits for it.
+    void Remind(HWND window);
     // WM_TIMER kScrollBarTimer: draws the bars that wait for it.
     void DrawWaiting(HWND window);
 
 private:
     void Store(HWND window, int bar, const SCROLLINFO& info);
 
+    void StartTimer(HWND window);
+
     bool waiting_[2] = {false, false};  // SB_HORZ, SB_VERT
+    bool reminded_ = false;
 };
 
 }  // namespace velmo

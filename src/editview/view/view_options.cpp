@@ -68,6 +68,30 @@ void UpdateColumnRange() {
     v.columns = ColumnRangeFor(width, v.widths.ColumnWidth());
 }
 
+void UpdateColumnRangeAfterEdit() {
+    EditControl& c = Control();
+    ViewState& v = c.view;
+    if (c.store.WordWrap() || v.widest.Known()) {
+        UpdateColumnRange();
+        return;
+    }
+    v.columns = ColumnRangeFor(v.widest.LastWidth(), v.widths.ColumnWidth());
+    c.bars.Remind(c.window);
+}
+
+void MeasureWaitingWidestLine() {
+    EditControl& c = Control();
+    ViewState& v = c.view;
+    if (c.store.WordWrap() || v.widest.Known()) return;
+    std::uint32_t first = v.firstVisibleColumn;
+    UpdateColumnRange();
+    ClampScrollPosition();
+    UpdateScrollBars();
+    if (v.firstVisibleColumn == first) return;
+    InvalidateRect(c.window, nullptr, FALSE);
+    PlaceCaret();
+}
+
 bool Relayout(bool widthsChanged, bool textChanged) {
     EditControl& c = Control();
     ComputeGeometry();

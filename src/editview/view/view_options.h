@@ -30,5 +30,13 @@ bool Relayout(bool widthsChanged, bool textChanged);
 // The horizontal range from the widest line, which is measured again here
 // only when an edit left it unknown.
 void UpdateColumnRange();
+// The same after an edit, which may leave the widest line unknown: measuring
+// every line then waits for the scroll bars' timer, so that a burst of edits
+// measures once; until then the range keeps the last width, which the true
+// one does not exceed.
+void UpdateColumnRangeAfterEdit();
+// WM_TIMER kScrollBarTimer, before the bars are drawn: the measuring that
+// waited for it.
+void MeasureWaitingWidestLine();
 
 }  // namespace velmo

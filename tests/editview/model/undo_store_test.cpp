@@ -85,6 +85,46 @@ TEST_F(UndoStoreTest, FailedGrowthKeepsRecords) {
     EXPECT_EQ(store.PoolSize(), 65536u);
 }
 
+TEST_F(UndoStoreTest, PoolGivesBackRoomOnceMostTextsAreTakenBack) {
+    std::string texts[8];
+    for (int i = 0; i < 8; ++i) {
+        texts[i] = std::string(300000, static_cast<char>('a' + i));
+        Push(i, i, texts[i]);
+    }
+    const std::uint32_t grown = store.PoolSize();
+    for (int i = 7; i >= 1; --i) {
+        EXPECT_EQ(TopText(), texts[i]);
+        store.Pop();
+    }
+    EXPECT_EQ(TopText(), texts[0]);
+    EXPECT_LT(store.PoolSize(), grown / 2);
+    store.Clear();
+    EXPECT_EQ(store.PoolSize(), 1024u * 1024u);
+}
+
+// Leaks show under the sanitizers when a dropped record keeps its block.
+TEST_F(UndoStoreTest, RecordsOwningBlocksFreeThemWhenDropped) {
+    BlockHandle blocks[4];
+    for (std::uint32_t i = 0; i < 4; ++i) {
+        blocks[i] = SystemHeap().Allocate(10 + i, true);
+        ASSERT_TRUE(store.Reserve(UndoStore::kBlockRecordBytes));
+        store.PushBlock(0, i, blocks[i], 10 + i);
+        Push(i, i, "between");
+    }
+    store.Pop();
+    EXPECT_TRUE(store.Top().OwnsBlock());
+    EXPECT_EQ(store.TopBlock(), blocks[3]);
+    EXPECT_EQ(store.Top().textLength, 13u);
+    store.Pop();  // frees its block
+    store.Pop();
+    EXPECT_EQ(store.TopBlock(), blocks[2]);
+    store.PopKeepingBlock();
+    SystemHeap().Free(blocks[2]);
+    EXPECT_EQ(TopText(), "between");
+    store.Clear();  // frees the other two
+    EXPECT_EQ(store.Steps(), 0u);
+}
+
 // A text just under 4 GiB: in 32 bits, size + missing + 64 KiB wraps to a
 // small block that would be overrun; it must count as failed instead.
 TEST_F(UndoStoreTest, SizesPastFourGigabytesFail) {

@@ -124,7 +124,7 @@ TEST_F(FindDialogTest, ReplaceAllOutOfMemoryChangesNothingAndSaysSo) {
     Command(IDM_REPLACE);
     Fill(edt1, "-");
     Fill(edt2, "+++");
-    SystemHeap().FailAfter(1, 10);  // the list of matches
+    SystemHeap().FailAfter(1, 10);  // the new text's block
     Press(psh2);
     SystemHeap().FailAfter(0);
     EXPECT_EQ(Text(), "a-b-c");
@@ -136,7 +136,11 @@ TEST_F(FindDialogTest, ReplaceAllOutOfMemoryChangesNothingAndSaysSo) {
 }
 
 TEST_F(FindDialogTest, ReplaceAllRefusedAtTheUndoQuestionSaysNothingMore) {
-    SetText(std::string(70000, 'a'));  // more than the undo history holds at first
+    SetText(std::string(70000, 'a'));
+    Edit(EM_SETSEL, 0, 65535);
+    Edit(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("a"));  // a step that fills the undo history
+    Edit(EM_SETMODIFY, 0);
+    const std::string before = Text();
     Command(IDM_REPLACE);
     Fill(edt1, "a");
     Fill(edt2, "b");
@@ -146,7 +150,7 @@ TEST_F(FindDialogTest, ReplaceAllRefusedAtTheUndoQuestionSaysNothingMore) {
     SystemHeap().FailAfter(0);
     ASSERT_EQ(Asked().size(), 1u);
     EXPECT_EQ(Asked()[0].text, LanguageText(IDS_UNDO_FULL));
-    EXPECT_EQ(Text(), std::string(70000, 'a'));
+    EXPECT_EQ(Text(), before);
     EXPECT_EQ(Edit(EM_GETMODIFY), 0);
 }
 
