@@ -68,7 +68,7 @@ std::uint32_t LineTablePatch::Apply(TextStore& store, const TextChange& change) 
     lines.last = lines.last + added_ - removed_;
     lines.count = lines.logicalCount = lines.last + 1;
     lines.free = lines.free + 4 * removed_ - 4 * added_;
-    lastWritten_ = lines.LineFromOffset(change.start + change.inserted);
+    lastWritten_ = firstLine_ + added_;
     return firstLine_;
 }
 

@@ -24,7 +24,7 @@ private:
     std::uint32_t lastLine_ = 0;   // last line whose start the change touches
     std::uint32_t added_ = 0;      // line starts the change creates
     std::uint32_t removed_ = 0;    // line starts it takes away
-    std::uint32_t lastWritten_ = 0;  // line of the byte behind the inserted text, after the change
+    std::uint32_t lastWritten_ = 0;  // the last line whose start was written, after the change
 };
 
 }  // namespace velmo

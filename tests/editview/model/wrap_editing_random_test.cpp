@@ -9,6 +9,8 @@
 // VELMO_RANDOM_OPS (operations per seed, default 3000) make longer runs.
 #include <cstdlib>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "../view/wrap_test_support.h"
 #include "editing_fixture.h"
@@ -40,6 +42,35 @@ struct Side {
     Editor editor{store, events};
 };
 
+// The bytes each of the view's rows shows.
+std::vector<std::string> RowTexts(Side& side) {
+    const std::string text = side.Text();
+    const TextStore& store = side.store;
+    std::vector<std::string> rows;
+    for (std::uint32_t row = 0; row < store.RowCount(); ++row) {
+        std::uint32_t start = store.RowStart(row);
+        std::uint32_t end = row < store.LastRow() ? store.RowStart(row + 1) : store.Length();
+        rows.push_back(text.substr(start, end - start));
+    }
+    return rows;
+}
+
+// The rows an edit says it wrote are all the view must paint again: the
+// rows before them show what they showed, and unless rows were added or
+// removed, so do the rows after them.
+void ExpectSpanCovers(const std::vector<std::string>& before, Side& side) {
+    const EditedSpan& span = side.events.lastSpan;
+    const std::vector<std::string> after = RowTexts(side);
+    for (std::uint32_t row = 0; row < span.firstRow && row < before.size(); ++row) {
+        ASSERT_EQ(after.at(row), before[row]) << "row " << row;
+    }
+    if (span.linesChanged) return;
+    ASSERT_EQ(after.size(), before.size());
+    for (std::size_t row = span.lastRow + std::size_t{1}; row < after.size(); ++row) {
+        ASSERT_EQ(after[row], before[row]) << "row " << row;
+    }
+}
+
 class WrapEditingRandomTest : public ::testing::Test {
 protected:
     void TearDown() override { SystemHeap().FailAfter(0); }
@@ -58,6 +89,7 @@ private:
 
     std::mt19937 rng_;
     Side off_, on_;
+    std::vector<std::string> rowsBefore_[2];  // off, on
     CharWidthTable widths_;
     std::uint32_t wrapWidth_ = 60;
 };
@@ -70,6 +102,8 @@ void WrapEditingRandomTest::Run(std::uint64_t seed, std::uint64_t ops) {
     ASSERT_TRUE(on_.store.Rewrap(widths_, wrapWidth_));  // a later seed finds wrap on already
     for (std::uint64_t i = 0; i < ops && !HasFailure(); ++i) {
         SCOPED_TRACE("seed " + std::to_string(seed) + " step " + std::to_string(i));
+        rowsBefore_[0] = RowTexts(off_);
+        rowsBefore_[1] = RowTexts(on_);
         Step();
         ExpectAlike();
     }
@@ -127,7 +161,12 @@ void WrapEditingRandomTest::ChangeMeasurements() {
 void WrapEditingRandomTest::ExpectAlike() {
     std::string text = off_.Text();
     ASSERT_EQ(on_.Text(), text);
-    ASSERT_EQ(on_.events.Take(), off_.events.Take());
+    const std::string log = off_.events.Take();
+    ASSERT_EQ(on_.events.Take(), log);
+    if (log.find("edited") != std::string::npos) {
+        ExpectSpanCovers(rowsBefore_[0], off_);
+        ExpectSpanCovers(rowsBefore_[1], on_);
+    }
     const Selection& a = off_.store.Sel();
     const Selection& b = on_.store.Sel();
     ASSERT_EQ(std::vector<std::uint32_t>({a.start, a.end, a.caret, a.anchor}),
