@@ -81,7 +81,7 @@ bool TextStore::BuildLayout(const std::uint8_t* text, std::uint32_t length) {
 void TextStore::ResetEditingState() {
     modified = false;
     sel_ = Selection{};
-    caretLine_ = caretColumn_ = 0;
+    caretLine_ = caretColumn_ = caretRow_ = rowColumn_ = 0;
     undo_.Clear();
     redo_.Clear();
 }

@@ -124,6 +124,21 @@ TEST_F(TextStoreTest, CaretLineAndColumnFollowSelectionEnd) {
     EXPECT_EQ(store.CaretColumn(), 3u);
 }
 
+// The caret's row and its column in the row start over with a new text, as
+// its line and column do.
+TEST_F(TextStoreTest, NewTextPutsTheCaretOnTheFirstRow) {
+    BlockHandle old = store.Buffer().handle;
+    ASSERT_TRUE(store.SetText(BlockWith("a\r\nb\r\ncdef"), 10));
+    SystemHeap().Free(old);
+    store.SetSelection(9, 9);
+    ASSERT_EQ(store.CaretRow(), 2u);
+    old = store.Buffer().handle;
+    ASSERT_TRUE(store.SetText(BlockWith("xy"), 2));
+    SystemHeap().Free(old);
+    EXPECT_EQ(store.CaretRow(), 0u);
+    EXPECT_EQ(store.RowColumn(), 0u);
+}
+
 TEST_F(TextStoreTest, PackedSelectionOverflow) {
     std::string big(70000, 'x');
     BlockHandle old = store.Buffer().handle;
