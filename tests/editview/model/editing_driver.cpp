@@ -57,6 +57,8 @@ std::string EditingDriver::Step(Choices& choices) {
     events_.allowWithoutRedo = choices.Chance(50);
     events_.Take();
     armed_ = false;
+    rowsBefore_ = store_.RowCount();
+    linesBefore_ = store_.LineCount();
     std::uint32_t roll = choices.Below(1000);
     Operate(roll);
     SystemHeap().FailAfter(0);
@@ -194,16 +196,18 @@ void EditingDriver::SwitchWrap() {
     mismatch_.Same(store_.WordWrap(), !on, "wrap mode after a failed switch");
 }
 
-// Fresh blocks with the text as it stands, so that growth comes up again.
+// Fresh blocks in the same wrap mode with the text as it stands, so that
+// growth comes up again; now and then a new empty document instead.
 void EditingDriver::Reopen() {
-    bool overwrite = store_.overwrite, shown = store_.showControlChars;
+    bool overwrite = store_.overwrite, shown = store_.showControlChars, wrapped = store_.WordWrap();
     store_.Destroy();
-    if (!store_.Create()) std::abort();
-    BlockHandle block = SystemHeap().Allocate(model_.Length(), true);
-    if (model_.Length() > 0) std::copy(model_.text.begin(), model_.text.end(), SystemHeap().Lock(block));
+    if (!store_.Create() || !store_.SetWordWrap(wrapped, widths_, wrapWidth_)) std::abort();
+    if (choices_->Chance(25)) model_.text.clear();
+    BlockHandle block = model_.text.empty() ? 0 : SystemHeap().Allocate(model_.Length(), true);
+    if (block != 0) std::copy(model_.text.begin(), model_.text.end(), SystemHeap().Lock(block));
     BlockHandle old = store_.Buffer().handle;
     if (!store_.SetText(block, model_.Length())) std::abort();
-    SystemHeap().Free(old);
+    if (block != 0) SystemHeap().Free(old);
     store_.overwrite = overwrite;
     store_.showControlChars = shown;
     model_.undo.clear();
@@ -240,6 +244,7 @@ void EditingDriver::ExpectEdit(const Expected& want, EditResult got) {
     ++seen_[Name(got)];
     mismatch_.Same(log.substr(log.size() < 20 ? 0 : log.size() - 20), "edited change caret*", "notifications");
     model_.ApplyEdit(want, withRecord);
+    CompareSpan(want.start, want.end - want.start, Size(want.text));
 }
 
 void EditingDriver::ExpectStepBack(std::vector<ModelStep>& from, std::vector<ModelStep>& to, EditResult got) {
@@ -251,7 +256,23 @@ void EditingDriver::ExpectStepBack(std::vector<ModelStep>& from, std::vector<Mod
     mismatch_.Holds(got == EditResult::Done || armed_, "step back made without its record");
     events_.Take();
     ++seen_[std::string("step back ") + Name(got)];
+    ModelStep step = from.back();
     model_.ApplyStepBack(from, to, got == EditResult::Done);
+    CompareSpan(step.start, step.end - step.start, Size(step.text));
+}
+
+// What the view is told to repaint: the edit itself, its line, and whether
+// lines or rows came or went.
+void EditingDriver::CompareSpan(std::uint32_t start, std::uint32_t removed, std::uint32_t inserted) {
+    const EditedSpan& span = events_.lastSpan;
+    mismatch_.Same(span.offset, start, "edited offset");
+    mismatch_.Same(span.removed, removed, "edited bytes removed");
+    mismatch_.Same(span.inserted, inserted, "edited bytes inserted");
+    std::vector<std::uint32_t> entries = ReferenceEntries(model_.text);
+    auto line = static_cast<std::uint32_t>(std::upper_bound(entries.begin(), entries.end() - 1, start) - entries.begin() - 1);
+    mismatch_.Same(span.line, line, "edited line");
+    bool changed = store_.LineCount() != linesBefore_ || store_.RowCount() != rowsBefore_;
+    mismatch_.Same(span.linesChanged, changed, "lines or rows changed");
 }
 
 std::string EditingDriver::Text() {

@@ -45,6 +45,7 @@ private:
     void ExpectEdit(const Expected& want, EditResult got);
     void ExpectStepBack(std::vector<ModelStep>& from, std::vector<ModelStep>& to, EditResult got);
     void ExpectFailure(EditResult got);
+    void CompareSpan(std::uint32_t start, std::uint32_t removed, std::uint32_t inserted);
     void CompareWithModel();
     void CompareLayout(const std::string& text);
     void CompareQueries();
@@ -59,6 +60,7 @@ private:
     CharWidthTable widths_;
     std::uint32_t wrapWidth_ = 60;
     bool armed_ = false;  // allocations may fail during this step
+    std::uint32_t rowsBefore_ = 0, linesBefore_ = 0;
     Mismatch mismatch_;
     std::map<std::string, std::uint64_t> seen_;
 };
