@@ -10,12 +10,14 @@ launcher=()
 if command -v ccache >/dev/null 2>&1; then
     launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
+# A configured tree needs no second configure step: the build tool runs CMake
+# again by itself when a CMake file changes.
 build_host() {
-    cmake -S "$here" -B "$out/host" -G Ninja "${launcher[@]}" >/dev/null
+    [ -f "$out/host/build.ninja" ] || cmake -S "$here" -B "$out/host" -G Ninja "${launcher[@]}" >/dev/null
     cmake --build "$out/host" -j "$jobs"
 }
 build_win32() {
-    cmake -S "$here" -B "$out/win32" -G Ninja \
+    [ -f "$out/win32/build.ninja" ] || cmake -S "$here" -B "$out/win32" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" "${launcher[@]}" >/dev/null
     cmake --build "$out/win32" -j "$jobs"
 }

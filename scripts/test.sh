@@ -22,20 +22,5 @@ trap 'stop_wine_session; stop_print_queue' EXIT
 ctest --test-dir "$out/win32" --output-on-failure
 
 # A picture of the main window on a sample document, kept for people to look
-# at: $out/win32/artefacts/main_window.png. It runs on a copy of the
-# distribution folder so that no settings file is touched.
-artefacts="$out/win32/artefacts"
-mkdir -p "$artefacts"
-sample=$(mktemp -d)
-cp -r "$out/win32/dist/." "$sample/"
-printf 'Velmo 2\r\n\r\nA small, fast plain-text editor.\r\nLine three.\r\n' > "$sample/sample.txt"
-# Wine's own desktop draws the window frame and title that a bare X server
-# would leave out.
-(cd "$sample" && exec wine explorer /desktop=velmo,1024x700 Velmo.exe sample.txt) &
-velmo=$!
-sleep 5
-import -window root "$artefacts/main_window.png"
-kill "$velmo" 2>/dev/null || true
-wait "$velmo" 2>/dev/null || true
-rm -rf "$sample"
-echo "Screenshot: $artefacts/main_window.png"
+# at (the journeys keep theirs in $out/win32/artefacts/journeys/).
+"$here/scripts/screenshot.sh" "$out/win32/artefacts/main_window.png"

@@ -1,19 +1,24 @@
 # Sourced by the scripts that run Windows programs: a private Xvfb display
 # (unless one is set) and a prefix kept warm by one persistent wineserver.
+
+# A virtual display of our own: sets DISPLAY and WINE_SESSION_XVFB (its
+# process, for stop_wine_session).
+start_private_display() {
+    local n=90
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    WINE_SESSION_XVFB=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+}
+
 start_wine_session() {
     local out=$1
     export WINEPREFIX=${WINEPREFIX:-$out/wineprefix}
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
     WINE_SESSION_XVFB=""
-    if [ -z "${DISPLAY:-}" ]; then
-        local n=90
-        while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        WINE_SESSION_XVFB=$!
-        export DISPLAY=":$n"
-        for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-    fi
+    [ -n "${DISPLAY:-}" ] || start_private_display
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 || true
     # Let the server that wineboot started end, then keep one alive for the

@@ -54,13 +54,15 @@ bool TakeText(HGLOBAL* block, const std::uint8_t** text, std::uint32_t* length) 
     HGLOBAL exact = GetClipboardData(ExactTextFormat());
     if (exact != nullptr && GlobalSize(exact) >= sizeof(std::uint32_t)) {
         const auto* bytes = static_cast<const std::uint8_t*>(GlobalLock(exact));
-        std::memcpy(length, bytes, sizeof *length);
-        if (bytes != nullptr && std::uint64_t{*length} + sizeof *length <= GlobalSize(exact)) {
-            *block = exact;
-            *text = bytes + sizeof *length;
-            return true;
+        if (bytes != nullptr) {
+            std::memcpy(length, bytes, sizeof *length);
+            if (std::uint64_t{*length} + sizeof *length <= GlobalSize(exact)) {
+                *block = exact;
+                *text = bytes + sizeof *length;
+                return true;
+            }
+            GlobalUnlock(exact);
         }
-        GlobalUnlock(exact);
     }
     HGLOBAL plain = GetClipboardData(CF_TEXT);
     if (plain == nullptr) return false;

@@ -1,0 +1,170 @@
+# Sourced by every journey: a user's copy of the program, the user's hands
+# (X input events through xdotool) and eyes (journey_probe reads what the
+# windows show; pictures of the screen are kept). Nothing here sends the
+# program a window message.
+#
+# CTest passes JOURNEY_DIST (the distribution folder), JOURNEY_PROBE and
+# JOURNEY_ARTEFACTS (where the pictures go). Inside scripts/test.sh the run's
+# display and wineserver are used; alone, a journey starts its own. A journey
+# that sets JOURNEY_PROGRAM_FOLDER runs the program found there instead of a
+# copy of the distribution folder, and may define journey_cleanup.
+set -euo pipefail
+: "${JOURNEY_PROBE:?}" "${JOURNEY_ARTEFACTS:?}"
+
+journey=$(basename "$0" .sh)
+journey_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+desktop=$journey
+wait_ms=10000
+# The user's program folder: Velmo.ini is written beside Velmo.exe.
+if [ -n "${JOURNEY_PROGRAM_FOLDER:-}" ]; then
+    folder=$JOURNEY_PROGRAM_FOLDER
+else
+    folder=$(mktemp -d "/tmp/$journey.XXXXXX")
+    cp -r "${JOURNEY_DIST:?}/." "$folder/"
+fi
+mkdir -p "$JOURNEY_ARTEFACTS"
+log="$JOURNEY_ARTEFACTS/$journey.log"
+: >"$log"
+
+if [ -z "${DISPLAY:-}" ]; then
+    source "$journey_root/scripts/wine-session.sh"
+    start_wine_session "${VELMO_BUILD_DIR:-$journey_root/build}"
+    own_session=1
+fi
+
+fail() {
+    echo "FAILED: $*" >&2
+    exit 1
+}
+
+step() { echo "-- $*"; }
+
+# The Windows path of a Unix path (Wine's drive Z: is the Unix root).
+windows_path() { local p=$1; echo "Z:${p//\//\\}"; }
+
+probe() {
+    local out
+    out=$(mktemp)
+    # Output through a file: a Wine service started meanwhile could inherit
+    # a pipe and hold it open.
+    local status=0
+    wine "$JOURNEY_PROBE" "$desktop" "$@" >"$out" 2>&1 </dev/null || status=$?
+    cat "$out"
+    rm -f "$out"
+    return $status
+}
+
+# await PATTERN [MS]: until a line of what is shown matches the regular
+# expression (journey_probe's snapshot); prints that line.
+await() { probe wait "${2:-$wait_ms}" "$1" || fail "did not see: $1"; }
+await_gone() { probe gone "${2:-$wait_ms}" "$1" >/dev/null || fail "still see: $1"; }
+
+# A literal text inside a pattern.
+literal() { printf '%s' "$1" | sed 's/[][\.|$(){}?+*^]/\\&/g'; }
+
+await_title() { await "^main [0-9]+ [-0-9,]+ [0-9x]+ $(literal "$1")\$" >/dev/null; }
+# The first part of the status bar: line, column and selection length.
+await_status() { await "^status [0-9]+ $(literal "$1")(\\||\$)" >/dev/null; }
+# await_status_match PATTERN: the first part of the status bar matches; prints it.
+await_status_match() { await "^status [0-9]+ $1" | sed 's/^status [0-9]* //; s/|.*//'; }
+# await_dialog CAPTION [MESSAGE]: a dialog or message box is shown.
+await_dialog() {
+    local pattern
+    pattern="$(literal "$1")\\|"
+    [ $# -lt 2 ] || pattern+="$(literal "$2")\$"
+    await "^dialog [0-9]+ [-0-9,]+ [0-9x]+ $pattern" >/dev/null
+}
+
+# start_program [ARGUMENT...]: starts Velmo.exe from the program folder on
+# the journey's own Wine desktop and waits for its window and status bar.
+start_program() {
+    (cd "$folder" && exec wine explorer "/desktop=$desktop,1024x768" Velmo.exe "$@") >>"$log" 2>&1 &
+    # The first start in a new prefix sets the prefix up further: allow for it.
+    await '^status [0-9]+ .+\|' 60000 >/dev/null
+    local geometry
+    geometry=$(timeout 10 xdotool search --sync --name "^$desktop - Wine desktop\$" getwindowgeometry --shell)
+    desktop_x=$(sed -n 's/^X=//p' <<<"$geometry")
+    desktop_y=$(sed -n 's/^Y=//p' <<<"$geometry")
+}
+
+# Sets edit_x, edit_y (top left of the text area on the screen), edit_w and
+# edit_h from what the window shows; PATTERN picks the window's line.
+read_text_area() {
+    local line place size
+    line=$(await "^edit ${1:-}")
+    place=$(cut -d' ' -f3 <<<"$line")
+    size=$(cut -d' ' -f4 <<<"$line")
+    edit_x=$((desktop_x + ${place%,*}))
+    edit_y=$((desktop_y + ${place#*,}))
+    edit_w=${size%x*}
+    edit_h=${size#*x}
+}
+
+# Hands: keys go to the window that has the keyboard focus.
+press() { xdotool key --delay 40 "$@"; }
+type_text() { xdotool type --delay 40 "$1"; }
+click_at() { xdotool mousemove "$1" "$2" click 1; }
+# drag X1 Y1 X2 Y2 with the left button, through a point on the way.
+drag() {
+    xdotool mousemove "$1" "$2" mousedown 1
+    xdotool mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2))
+    xdotool mousemove "$3" "$4" mouseup 1
+}
+
+screenshot() {
+    import -window root -crop "1024x768+${desktop_x:-0}+${desktop_y:-0}" "$JOURNEY_ARTEFACTS/$journey-$1.png"
+}
+
+ini_value() { sed -n "s/^$1=//p" "$folder/Velmo.ini" 2>/dev/null | tr -d '\r'; }
+# await_ini KEY VALUE: the settings file holds the value (options are written
+# when they change).
+await_ini() {
+    for _ in $(seq 100); do
+        [ "$(ini_value "$1")" = "$2" ] && return 0
+        sleep 0.1
+    done
+    fail "Velmo.ini: $1 is '$(ini_value "$1")', not '$2'"
+}
+
+# await_pdf TEXT NEWER_THAN: a PDF the printer wrote after the file
+# NEWER_THAN, written to its end, whose text holds TEXT; prints its path.
+await_pdf() {
+    local pdf text
+    for _ in $(seq 600); do
+        while IFS= read -r pdf; do
+            [ "$(tail -c 16 "$pdf" | tr -d '\r\n ' | tail -c 5)" = "%%EOF" ] || continue
+            text=$(pdftotext "$pdf" - 2>/dev/null) || continue
+            if grep -qF "$1" <<<"$text"; then
+                echo "$pdf"
+                return 0
+            fi
+        done < <(find "${VELMO_PDF_DIR:?the print queue is not running}" -name '*.pdf' -newer "$2")
+        sleep 0.1
+    done
+    fail "no PDF with \"$1\" in $VELMO_PDF_DIR"
+}
+
+# expect_bytes FILE EXPECTED_FILE: the file holds exactly the expected bytes.
+expect_bytes() {
+    cmp -s "$1" "$2" && return 0
+    echo "expected:" >&2
+    od -c "$2" >&2
+    echo "found:" >&2
+    od -c "$1" >&2
+    fail "$(basename "$1") differs from what was expected"
+}
+
+finish() {
+    local status=$?
+    if [ $status -ne 0 ]; then
+        screenshot failed || true
+        probe show >&2 || true
+        probe end >/dev/null || true
+    fi
+    probe gone "$wait_ms" '.' >/dev/null || probe end >/dev/null || true
+    [ -z "${own_session:-}" ] || stop_wine_session
+    if declare -F journey_cleanup >/dev/null; then journey_cleanup; fi
+    [ -n "${JOURNEY_PROGRAM_FOLDER:-}" ] || rm -rf "$folder"
+    exit $status
+}
+trap finish EXIT
