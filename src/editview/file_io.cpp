@@ -72,10 +72,10 @@ LRESULT LoadOpenFile(HANDLE file) {
         return Fail(error);
     }
     BlockHandle old = c.store.Buffer().handle;
-    bool built = c.store.SetText(block, length);
-    if (c.store.Buffer().handle != old) heap.Free(old);
+    if (!c.store.TakeText(block, length)) return Fail(ERROR_NOT_ENOUGH_MEMORY);
+    heap.Free(old);
     AfterDocumentReplaced();
-    return built ? 1 : Fail(ERROR_NOT_ENOUGH_MEMORY);
+    return 1;
 }
 
 // The folder part of a path ("." when it has none), for the temporary file.

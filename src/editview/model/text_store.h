@@ -39,6 +39,9 @@ public:
     // document). The previous text block is left to the caller. False when no
     // line table could be built; the document is then empty.
     bool SetText(BlockHandle block, std::uint32_t length);
+    // As SetText for a non-empty block, but when no layout can be built the
+    // document stays as it was and the block is freed.
+    bool TakeText(BlockHandle block, std::uint32_t length);
     // Both replace the document and so empty both histories.
     // Replaces the document by a fresh empty one. New blocks are taken before
     // the old ones go, and if none can be had the current blocks are emptied.
@@ -126,6 +129,9 @@ private:
     void ResetEditingState();
     void EmptyInPlace();
     bool BuildLayout(const std::uint8_t* text, std::uint32_t length);
+    // Takes `*block` (grown for slack where it can be) as the text once its
+    // layout is built; false, with the document as it was, when it cannot be.
+    bool TryAdopt(BlockHandle* block, std::uint32_t length);
     void FreeLayout();
 
     BlockHeap& heap_;
