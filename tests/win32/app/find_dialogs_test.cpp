@@ -119,37 +119,6 @@ TEST_F(FindDialogTest, TheReplacedCountIsGroupedInThrees) {
     EXPECT_EQ(Text(), std::string(1234, 'b'));
 }
 
-TEST_F(FindDialogTest, ReplaceAllOutOfMemoryChangesNothingAndSaysSo) {
-    SetText("a-b-c");
-    Command(IDM_REPLACE);
-    Fill(edt1, "-");
-    Fill(edt2, "+++");
-    SystemHeap().FailAfter(1, 10);  // the list of matches
-    Press(psh2);
-    SystemHeap().FailAfter(0);
-    EXPECT_EQ(Text(), "a-b-c");
-    ASSERT_EQ(Asked().size(), 1u);
-    EXPECT_EQ(Asked()[0].text, LanguageText(IDS_NO_MEMORY));
-    EXPECT_EQ(Asked()[0].caption, LanguageText(IDS_ERROR_CAPTION));
-    EXPECT_TRUE(IsWindowEnabled(Dialog()));
-    EXPECT_EQ(Edit(EM_GETMODIFY), 0);
-}
-
-TEST_F(FindDialogTest, ReplaceAllRefusedAtTheUndoQuestionSaysNothingMore) {
-    SetText(std::string(70000, 'a'));  // more than the undo history holds at first
-    Command(IDM_REPLACE);
-    Fill(edt1, "a");
-    Fill(edt2, "b");
-    Answers() = {IDNO};
-    SystemHeap().FailAfter(1, 10);  // the undo history cannot grow
-    Press(psh2);
-    SystemHeap().FailAfter(0);
-    ASSERT_EQ(Asked().size(), 1u);
-    EXPECT_EQ(Asked()[0].text, LanguageText(IDS_UNDO_FULL));
-    EXPECT_EQ(Text(), std::string(70000, 'a'));
-    EXPECT_EQ(Edit(EM_GETMODIFY), 0);
-}
-
 TEST_F(FindDialogTest, FindAgainSearchesForTheSelectedWordWithoutADialog) {
     SetText("one two two one");
     Edit(EM_SETSEL, 4, 7);
