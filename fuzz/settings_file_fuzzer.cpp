@@ -46,14 +46,6 @@ void RequireValid(const Settings& s, std::int32_t screenWidth, std::int32_t scre
     for (int i = 0; i < s.mruCount; ++i) Require(Terminated(RecentEntry(s, i), kMaxPath), "recent path");
 }
 
-void WriteEverything(MemoryProfile& file, const Settings& s) {
-    for (const IntKey& key : kIntKeys) WriteSetting(file, s, key.member);
-    WriteFontSettings(file, s);
-    WriteRecentFiles(file, s);
-    WriteTextSetting(file, kFindStringKey, s.findString);
-    WriteTextSetting(file, kReplaceStringKey, s.replaceString);
-}
-
 // A value of -1 is written as 4294967295, which reads as "use the default".
 void RequireSame(const Settings& back, const Settings& s) {
     Settings defaults = DefaultSettings();
@@ -84,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     LoadSettings(read, file, screenWidth, screenHeight);
     fuzz::RequireValid(read, screenWidth, screenHeight);
     MemoryProfile written;
-    fuzz::WriteEverything(written, read);
+    WriteEverySetting(written, read);
     for (const IntKey& key : kIntKeys) {
         fuzz::Require(written.values[key.name].find('-') == std::string::npos, std::string(key.name) + " signed");
     }
