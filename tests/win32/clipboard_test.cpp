@@ -22,16 +22,6 @@ protected:
         CloseClipboard();
         return out;
     }
-    // Puts text on the clipboard as another program would: CF_TEXT only.
-    void OfferPlainText(const std::string& bytes) {
-        ASSERT_TRUE(OpenClipboard(parent));
-        EmptyClipboard();
-        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1);
-        std::memcpy(GlobalLock(block), bytes.c_str(), bytes.size() + 1);
-        GlobalUnlock(block);
-        SetClipboardData(CF_TEXT, block);
-        CloseClipboard();
-    }
 };
 
 TEST_F(ClipboardTest, CopyPutsExactlyTheSelectionAndOneZero) {
@@ -48,7 +38,7 @@ TEST_F(ClipboardTest, CopyPutsExactlyTheSelectionAndOneZero) {
 }
 
 TEST_F(ClipboardTest, PastePlainTextAsItStands) {
-    OfferPlainText("x\ry\nz\r\nw");
+    OfferPlainText(parent, "x\ry\nz\r\nw");
     Send(EM_SETSEL, 0, 0);
     Send(WM_PASTE);
     EXPECT_EQ(Text(), "x\ry\nz\r\nw");
@@ -56,7 +46,7 @@ TEST_F(ClipboardTest, PastePlainTextAsItStands) {
     EXPECT_EQ(Send(EM_GETMODIFY), 1);
     SetText("keep");
     Send(EM_SETSEL, 0, 4);
-    OfferPlainText("new");
+    OfferPlainText(parent, "new");
     Send(WM_PASTE);
     EXPECT_EQ(Text(), "new");
     Send(EM_UNDO);

@@ -19,6 +19,7 @@
 #include "main_frame_fixture.h"
 #include "resource_ids.h"
 #include "settings/language_library.h"
+#include "test_window.h"
 
 namespace velmo::test {
 namespace {
@@ -66,22 +67,6 @@ public:
     }
 };
 
-std::string Told(UINT id) {
-    char text[512];
-    LoadLanguageString(id, text, sizeof text);
-    return text;
-}
-
-void Offer(const std::string& text) {
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
-    GlobalUnlock(block);
-    ASSERT_TRUE(OpenClipboard(App().mainWindow));
-    EmptyClipboard();
-    SetClipboardData(CF_TEXT, block);
-    CloseClipboard();
-}
-
 TEST_P(FailureTableTest, TheDocumentStaysOrTheOperationIsComplete) {
     const FailureCase& c = GetParam();
     Start();
@@ -119,7 +104,7 @@ TEST_P(FailureTableTest, TheDocumentStaysOrTheOperationIsComplete) {
         EXPECT_EQ(FileBytes(path), kDocument);
         ASSERT_EQ(Asked().size(), 1u);
         std::vector<std::string> documented;
-        for (UINT id : c.messages) documented.push_back(Told(id));
+        for (UINT id : c.messages) documented.push_back(LanguageText(id));
         EXPECT_NE(std::find(documented.begin(), documented.end(), Asked()[0].text), documented.end())
             << Asked()[0].text;
     }
@@ -147,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     [](FailureTableTest& t) { return t.FileBytes(t.Path("document.txt")) == "saved " + kDocument; },
                     {}},
-        FailureCase{"Paste", [](FailureTableTest&) { Offer(kPasted); },
+        FailureCase{"Paste", [](FailureTableTest&) { OfferPlainText(App().mainWindow, kPasted); },
                     [](FailureTableTest& t) { t.Command(IDM_PASTE); },
                     [](FailureTableTest& t) { return t.Text() == kPasted + kDocument; },
                     {IDS_TEXT_FULL, IDS_NO_MEMORY, IDS_UNDO_FULL}},

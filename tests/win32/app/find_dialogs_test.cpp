@@ -18,12 +18,6 @@
 namespace velmo::test {
 namespace {
 
-std::string LanguageText(UINT id) {
-    char text[512];
-    LoadLanguageString(id, text, sizeof text);
-    return text;
-}
-
 class FindDialogTest : public MainFrameTest {
 protected:
     void SetUp() override {

@@ -200,4 +200,10 @@ UINT MainFrameTest::LanguageCommand(const char* name) {
     return 0;
 }
 
+std::string LanguageText(UINT id) {
+    char text[512];
+    LoadLanguageString(id, text, sizeof text);
+    return text;
+}
+
 }  // namespace velmo::test
