@@ -19,6 +19,9 @@ have ninja || need+=(ninja-build)
 have g++ || need+=(g++)
 have import || need+=(imagemagick)
 [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
+# The fuzz targets: clang and its libFuzzer runtime.
+have clang++ || need+=(clang)
+ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 || need+=(libclang-rt-14-dev)
 # The print tests: a CUPS scheduler with the cups-pdf printer, the 32-bit
 # CUPS library through which Wine finds printers, poppler to read the PDFs.
 have cupsd || need+=(cups)

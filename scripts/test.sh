@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds both targets and runs every test: the host
-# unit tests under sanitizers, then the Windows tests under Wine on a private
+# unit tests under sanitizers and the fuzz targets on their corpus, then the Windows tests under Wine on a private
 # virtual display with one wineserver kept alive for the whole run, and a
 # CUPS scheduler of the run's own with a PDF printer for the printing tests.
 set -eu
@@ -10,6 +10,8 @@ out=${VELMO_BUILD_DIR:-$here/build}
 "$here/scripts/build.sh" all
 
 ctest --test-dir "$out/host" --output-on-failure -j "$(nproc)"
+# Every fuzz target for a few seconds on its committed corpus.
+"$here/scripts/fuzz.sh" 5
 
 source "$here/scripts/wine-session.sh"
 source "$here/scripts/print-queue.sh"

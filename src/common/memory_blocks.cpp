@@ -14,6 +14,7 @@ bool BlockHeap::InjectedFailure() {
         return false;
     }
     if (--failCount_ == 0) failCountdown_ = 0;
+    ++failed_;
     return true;
 }
 

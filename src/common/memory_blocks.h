@@ -29,9 +29,12 @@ public:
     void FailAfter(unsigned n, unsigned count = 1) {
         failCountdown_ = n;
         failCount_ = count;
+        failed_ = 0;
     }
     // Every allocation and reallocation fails while set.
     void FailAlways(bool on) { failAlways_ = on; }
+    // How many armed failures have come since FailAfter.
+    unsigned FailuresMade() const { return failed_; }
 
 protected:
     virtual BlockHandle DoAllocate(std::uint32_t size, bool movable) = 0;
@@ -41,6 +44,7 @@ private:
     bool InjectedFailure();
     unsigned failCountdown_ = 0;
     unsigned failCount_ = 0;
+    unsigned failed_ = 0;
     bool failAlways_ = false;
 };
 

@@ -102,7 +102,10 @@ bool ToggleViewOption(const OptionContext& c, unsigned command) {
     const ViewOption* option = FindOption(kViewToggles, command);
     if (option == nullptr) return false;
     bool on = ToggleChecked(c, command, option->member);
-    Send(c.editView, option->message, on ? 1 : 0);
+    LRESULT inForce = SendMessageA(c.editView, option->message, on ? 1 : 0, 0);
+    // Wrapping takes memory: when the control could not switch, the check
+    // and the setting go back to the mode it shows.
+    if (command == kCmdWordWrap && (inForce != 0) != on) ToggleChecked(c, command, option->member);
     return true;
 }
 

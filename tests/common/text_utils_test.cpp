@@ -114,6 +114,7 @@ TEST(GroupDigitsTest, GroupsFromTheRight) {
     char empty[4];
     EXPECT_TRUE(GroupDigits(empty, sizeof empty, ""));
     EXPECT_STREQ(empty, "");
+    EXPECT_FALSE(GroupDigits(empty, 0, ""));  // not even room for the end
 }
 
 TEST(FileNamePartTest, TakesTextAfterLastBackslash) {

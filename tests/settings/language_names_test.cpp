@@ -30,6 +30,7 @@ TEST(LanguageNamesTest, SavedIdentifiersMapToTheirFilesAndBack) {
 
 TEST(LanguageNamesTest, SameFileNameFoldsOnlyAsciiLetters) {
     EXPECT_TRUE(SameFileName("English.dll", "ENGLISH.DLL"));
+    EXPECT_TRUE(SameFileName("AZ.dll", "az.dll"));  // both ends of the letter range
     EXPECT_TRUE(SameFileName("", ""));
     EXPECT_FALSE(SameFileName("English.dll", "English.dl"));
     EXPECT_FALSE(SameFileName("English", "English.dll"));

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "settings/profile_access.h"
+#include "settings/settings_file.h"
 
 namespace velmo {
 
@@ -42,5 +43,14 @@ private:
         return quoted ? text.substr(1, text.size() - 2) : text;
     }
 };
+
+// Every setting, written the way the program writes each of them.
+inline void WriteEverySetting(ProfileAccess& file, const Settings& s) {
+    for (const IntKey& key : kIntKeys) WriteSetting(file, s, key.member);
+    WriteFontSettings(file, s);
+    WriteRecentFiles(file, s);
+    WriteTextSetting(file, kFindStringKey, s.findString);
+    WriteTextSetting(file, kReplaceStringKey, s.replaceString);
+}
 
 }  // namespace velmo

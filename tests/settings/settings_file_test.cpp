@@ -115,20 +115,12 @@ Settings RandomSettings(std::mt19937& random) {
     return s;
 }
 
-void WriteEverything(MemoryProfile& file, const Settings& s) {
-    for (const IntKey& key : kIntKeys) WriteSetting(file, s, key.member);
-    WriteFontSettings(file, s);
-    WriteRecentFiles(file, s);
-    WriteTextSetting(file, kFindStringKey, s.findString);
-    WriteTextSetting(file, kReplaceStringKey, s.replaceString);
-}
-
 TEST(SettingsRoundTripTest, RandomRecordsReadBackEqual) {
     std::mt19937 random(11);
     for (int round = 0; round < 300; ++round) {
         Settings written = RandomSettings(random);
         MemoryProfile file;
-        WriteEverything(file, written);
+        WriteEverySetting(file, written);
         ExpectSameSettings(Loaded(file), written);
         for (const IntKey& key : kIntKeys) {
             const std::string& text = file.values[key.name];

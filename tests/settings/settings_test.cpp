@@ -30,30 +30,6 @@ TEST(SettingsKeysTest, EveryIntegerFieldHasOneKeyInFieldOrder) {
     EXPECT_EQ(offsetof(Settings, fontName), 43 * sizeof(std::int32_t));
 }
 
-TEST(SettingsKeysTest, DefaultsAndExitKeys) {
-    Settings s = DefaultSettings();
-    EXPECT_EQ(s.fontHeight, -13);
-    EXPECT_EQ(s.weight, 400);
-    EXPECT_EQ(s.family, 49);
-    EXPECT_EQ(s.selColor, 0xC56A31);
-    EXPECT_EQ(s.bkgLineNumbersInactiveColor, 0xCACACA);
-    EXPECT_EQ(s.leftMargin, 3);
-    EXPECT_EQ(s.language, 10001);
-    EXPECT_EQ(s.x, 120);
-    EXPECT_EQ(s.y, 100);
-    EXPECT_EQ(s.width, 850);
-    EXPECT_EQ(s.height, 531);
-    EXPECT_EQ(s.mruCount, 0);
-    EXPECT_STREQ(s.fontName, "Lucida Console");
-    EXPECT_STREQ(s.findString, "");
-    EXPECT_STREQ(s.replaceString, "");
-    std::string atExit;
-    for (const IntKey& key : kIntKeys) {
-        if (key.writtenAtExit) atExit += std::string(key.name) + " ";
-    }
-    EXPECT_EQ(atExit, "x y Width Height MruCount Maximized FullScr ");
-}
-
 TEST(FontRecordTest, BuiltFromSettingsAndStoredBack) {
     Settings s = DefaultSettings();
     s.italic = 1;

@@ -42,36 +42,6 @@ TEST(ValidateIntSettingTest, EveryKeyKeepsItsRangeAndMendsTheRest) {
     }
 }
 
-TEST(ValidateIntSettingTest, DocumentedCorrections) {
-    Settings s = DefaultSettings();
-    s.mruCount = 25;
-    s.language = 7;
-    s.paddingAbove = 5000;
-    s.paddingBelow = -5;
-    s.leftMargin = INT32_MIN;
-    s.rightMargin = 1000;
-    s.wrap = 2;
-    s.bkgColor = 0x01000000;
-    s.charset = 256;
-    s.fontHeight = -13;
-    ValidateSettings(s, 1920, 1080);
-    EXPECT_EQ(s.mruCount, 10);
-    EXPECT_EQ(s.language, 10001);
-    EXPECT_EQ(s.paddingAbove, 1000);
-    EXPECT_EQ(s.paddingBelow, 0);
-    EXPECT_EQ(s.leftMargin, 0);
-    EXPECT_EQ(s.rightMargin, 1000);
-    EXPECT_EQ(s.wrap, 0);
-    EXPECT_EQ(s.bkgColor, 0xFFFFFF);
-    EXPECT_EQ(s.charset, 1);
-    EXPECT_EQ(s.fontHeight, -13);
-    s.mruCount = -5;  // taken as unsigned it is far above 10
-    s.language = 10003;
-    ValidateSettings(s, 1920, 1080);
-    EXPECT_EQ(s.mruCount, 10);
-    EXPECT_EQ(s.language, 10001);
-}
-
 struct Placement {
     std::int32_t x, y, width, height;
 };

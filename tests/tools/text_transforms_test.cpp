@@ -8,51 +8,12 @@
 #include <vector>
 
 #include "resource_ids.h"
+#include "transform_models.h"
 
-namespace velmo {
+namespace velmo::testing {
 namespace {
 
 using namespace std::string_literals;
-
-// Code page 1252 as Windows classifies it: ASCII and the accented Latin
-// letters in pairs, the few letters without a partner of the other case
-// (sharp s, micro, ordinals) lower case and unchanged by upper-casing.
-CaseTable Cp1252Cases() {
-    CaseTable cases{};
-    for (int b = 0; b < 256; ++b) {
-        cases.lower[b] = cases.upper[b] = static_cast<std::uint8_t>(b);
-        cases.kind[b] = LetterCase::None;
-    }
-    auto pair = [&cases](int upper, int lower) {
-        cases.lower[upper] = static_cast<std::uint8_t>(lower);
-        cases.upper[lower] = static_cast<std::uint8_t>(upper);
-        cases.kind[upper] = LetterCase::Upper;
-        cases.kind[lower] = LetterCase::Lower;
-    };
-    for (int c = 'A'; c <= 'Z'; ++c) pair(c, c + 32);
-    for (int c = 0xC0; c <= 0xDE; ++c) {
-        if (c != 0xD7) pair(c, c + 32);
-    }
-    pair(0x8A, 0x9A);
-    pair(0x8C, 0x9C);
-    pair(0x8E, 0x9E);
-    pair(0x9F, 0xFF);
-    for (int c : {0xAA, 0xB5, 0xBA, 0xDF}) cases.kind[c] = LetterCase::Lower;
-    return cases;
-}
-
-const CaseTable& Cases() {
-    static const CaseTable cases = Cp1252Cases();
-    return cases;
-}
-
-// The tool's result as a string, or "<no memory>".
-std::string Apply(unsigned command, const std::string& text) {
-    ToolText out(SystemHeap());
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-    if (!TransformText(command, Cases(), bytes, static_cast<std::uint32_t>(text.size()), out)) return "<no memory>";
-    return std::string(reinterpret_cast<const char*>(out.Bytes()), out.Length());
-}
 
 constexpr std::uint32_t kStart = 10;  // where the selection starts in the document
 constexpr int kNotSet = -1;
@@ -115,39 +76,6 @@ TEST_P(TextToolTest, ReportsMemoryRunningOut) {
 INSTANTIATE_TEST_SUITE_P(Cases, TextToolTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Plain models of the rules, written as the rules read.
-std::string ReverseModel(const std::string& text) {
-    std::vector<std::string> characters;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text.compare(i, 2, "\r\n") == 0) {
-            characters.push_back("\r\n");
-            ++i;
-        } else {
-            characters.push_back(text.substr(i, 1));
-        }
-    }
-    std::string result;
-    for (auto it = characters.rbegin(); it != characters.rend(); ++it) result += *it;
-    return result;
-}
-
-std::string RemoveTagsModel(std::string text) {
-    std::size_t scan = 0;
-    while ((scan = text.find('<', scan)) != std::string::npos) {
-        std::size_t close = text.find('>', scan + 1);
-        if (close == std::string::npos) break;
-        text.erase(scan, close - scan + 1);
-    }
-    return text;
-}
-
-std::string ParagraphsModel(std::string text) {
-    for (std::size_t at = 0; (at = text.find("\r\n\r\n", at)) != std::string::npos; at += 9) {
-        text.replace(at, 4, "</p>\r\n<p>");
-    }
-    return "<p>" + text + "</p>";
-}
-
 std::string RandomText(std::mt19937& rng) {
     static const char kAlphabet[] = {'a', 'B', '<', '>', '\r', '\n', '\0', '\xE9'};
     std::string text(rng() % 24, ' ');
@@ -172,4 +100,4 @@ TEST(TextToolRandomTest, AgreesWithPlainModels) {
 }
 
 }  // namespace
-}  // namespace velmo
+}  // namespace velmo::testing

@@ -41,41 +41,6 @@ TEST_F(EditViewMessages, LineQueriesOnTrickyText) {
     EXPECT_EQ(Send(EVM_LINEFROMCHAR, 0, 5000), 2);
 }
 
-TEST_F(EditViewMessages, SetSelFormsAndCaretNotifications) {
-    SetText("0123456789\r\nabc");
-    PumpMessages();
-    Log().Clear();
-    Send(EM_SETSEL, 7, 3);
-    DWORD start = 0, end = 0;
-    EXPECT_EQ(Send(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end)), (7 << 16) | 3);
-    EXPECT_EQ(start, 3u);
-    EXPECT_EQ(end, 7u);
-    EXPECT_EQ(Send(EVM_GETCARETINDEX), 7);
-
-    Send(EM_SETSEL, static_cast<WPARAM>(-1), 0);  // drops the selection, keeps the caret
-    Send(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, 7u);
-    EXPECT_EQ(end, 7u);
-
-    Send(EM_SETSEL, 14, 100);  // clamped to the length, caret on line 1
-    EXPECT_EQ(Send(EM_GETSEL), (15 << 16) | 14);
-    EXPECT_EQ(Send(EVM_GETCARETLINE), 1);
-    EXPECT_EQ(Send(EVM_GETCARETCOLUMN), 3);
-
-    Send(EM_SETSEL, 0, -1);  // select all: caret at 0
-    EXPECT_EQ(Send(EM_GETSEL), 15 << 16);
-    EXPECT_EQ(Send(EVM_GETCARETINDEX), 0);
-
-    auto carets = Log().Of(EVN_CARETPOS);
-    ASSERT_EQ(carets.size(), 4u);
-    for (const auto& n : carets) EXPECT_TRUE(n.sent);
-    EXPECT_EQ(carets[0].wParam, 0u);
-    EXPECT_EQ(carets[0].lParam, 7);
-    EXPECT_EQ(carets[2].wParam, 1u);
-    EXPECT_EQ(carets[2].lParam, 3);
-    EXPECT_EQ(carets[3].lParam, 0);
-}
-
 TEST_F(EditViewMessages, GetSelOverflowStillFillsCells) {
     SetText(std::string(70000, 'x'));
     Send(EM_SETSEL, 70000, 70000);
@@ -85,19 +50,6 @@ TEST_F(EditViewMessages, GetSelOverflowStillFillsCells) {
     EXPECT_EQ(end, 70000u);
     Send(EM_SETSEL, 10, 20);
     EXPECT_EQ(Send(EM_GETSEL, 0, 0), (20 << 16) | 10);  // null cells are allowed
-}
-
-TEST_F(EditViewMessages, SelectAllNotifiesCaretAtStart) {
-    SetText("one\r\ntwo");
-    Send(EM_SETSEL, 6, 6);
-    PumpMessages();
-    Log().Clear();
-    Send(EVM_SELECTALL);
-    EXPECT_EQ(Send(EM_GETSEL), 8 << 16);
-    auto carets = Log().Of(EVN_CARETPOS);
-    ASSERT_EQ(carets.size(), 1u);
-    EXPECT_EQ(carets[0].wParam, 0u);
-    EXPECT_EQ(carets[0].lParam, 0);
 }
 
 TEST_F(EditViewMessages, ReplacingTheDocumentPostsCaretPosition) {
@@ -174,16 +126,6 @@ TEST_F(EditViewMessages, DirectCallBehavesLikeSending) {
     EXPECT_EQ(Send(EM_GETSEL), (4 << 16) | 3);
     EXPECT_EQ(dispatch(edit, EVM_FILEIO, 0, 0), 1);
     EXPECT_EQ(Send(WM_GETTEXTLENGTH), 0);
-}
-
-TEST_F(EditViewMessages, ModifiedFlag) {
-    Send(EM_SETMODIFY, 5);
-    EXPECT_EQ(Send(EM_GETMODIFY), 1);
-    Send(EM_SETMODIFY, 0);
-    EXPECT_EQ(Send(EM_GETMODIFY), 0);
-    Send(EM_SETMODIFY, 1);
-    SetText("x");
-    EXPECT_EQ(Send(EM_GETMODIFY), 0);  // a new text is unmodified
 }
 
 TEST_F(EditViewMessages, ColoursReturnTheirPreviousValue) {

@@ -24,9 +24,11 @@ struct Sent {
 
 std::vector<Sent> sentToView;
 
-// Stands in for the edit control: records what the option commands send.
+// Stands in for the edit control: records what the option commands send
+// and switches the wrap mode as asked.
 LRESULT CALLBACK RecordingViewProc(HWND window, UINT message, WPARAM w, LPARAM l) {
     if (message >= WM_USER || message == WM_SETFONT) sentToView.push_back({message, w, l});
+    if (message == EVM_SETWORDWRAP) return static_cast<LRESULT>(w);
     return DefWindowProcA(window, message, w, l);
 }
 

@@ -96,6 +96,16 @@ void SetEditText(HWND edit, const std::string& text) {
 
 void EditViewTest::SetText(const std::string& text) { SetEditText(edit, text); }
 
+void OfferPlainText(HWND owner, const std::string& bytes) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1);
+    std::memcpy(GlobalLock(block), bytes.c_str(), bytes.size() + 1);
+    GlobalUnlock(block);
+    ASSERT_TRUE(OpenClipboard(owner));
+    EmptyClipboard();
+    SetClipboardData(CF_TEXT, block);
+    CloseClipboard();
+}
+
 std::string EditText(HWND edit) {
     auto block = reinterpret_cast<HGLOBAL>(SendMessageA(edit, EM_GETHANDLE, 0, 0));
     auto length = static_cast<std::size_t>(SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0));

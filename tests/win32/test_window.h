@@ -31,6 +31,8 @@ ParentLog& Log();
 void SetEditText(HWND edit, const std::string& text);
 // The document's bytes, read through EM_GETHANDLE as the application does.
 std::string EditText(HWND edit);
+// Puts `bytes` on the clipboard as another program would: CF_TEXT only.
+void OfferPlainText(HWND owner, const std::string& bytes);
 
 class EditViewTest : public ::testing::Test {
 protected:

@@ -222,21 +222,6 @@ TEST_F(ViewPaintTest, WordWrapKeepsTheBytesAndAnswersPerMode) {
     EXPECT_EQ(store.RowCount(), 2u);
 }
 
-// Rows that cannot be had leave wrap off, with EN_ERRSPACE to the parent.
-TEST_F(ViewPaintTest, WrapThatCannotBeBuiltStaysOff) {
-    SetLines(50);
-    Log().Clear();
-    SystemHeap().FailAlways(true);
-    LRESULT mode = Send(EVM_SETWORDWRAP, 1);
-    SystemHeap().FailAlways(false);
-    EXPECT_EQ(mode, 0);
-    EXPECT_FALSE(Control().store.WordWrap());
-    auto codes = Log().CommandCodes();
-    EXPECT_EQ(std::count(codes.begin(), codes.end(), EN_ERRSPACE), 1);
-    EXPECT_EQ(Send(EM_GETLINECOUNT), 50);
-    EXPECT_EQ(Send(EVM_SETWORDWRAP, 1), 1);
-}
-
 TEST_F(ViewPaintTest, TypingWithWrapOnKeepsRowsAndText) {
     SetText("");
     Send(EVM_SETWORDWRAP, 1);

@@ -81,7 +81,7 @@ bool TextStore::BuildLayout(const std::uint8_t* text, std::uint32_t length) {
 void TextStore::ResetEditingState() {
     modified = false;
     sel_ = Selection{};
-    caretLine_ = caretColumn_ = 0;
+    caretLine_ = caretColumn_ = caretRow_ = rowColumn_ = 0;
     undo_.Clear();
     redo_.Clear();
 }
@@ -120,31 +120,44 @@ void TextStore::ResetEmpty() {
     ResetEditingState();
 }
 
+bool TextStore::TryAdopt(BlockHandle* block, std::uint32_t length) {
+    // A caller's length can never reach past its block.
+    length = std::min(length, heap_.Size(*block));
+    if (heap_.Size(*block) - length < kGrowthStep) {
+        BlockHandle grown = heap_.Reallocate(*block, std::uint64_t{length} + kGrowthStep);
+        if (grown != 0) *block = grown;
+    }
+    if (length > 0) {
+        bool built = BuildLayout(heap_.Lock(*block), length);
+        heap_.Unlock(*block);
+        if (!built) return false;
+    }
+    buffer_.Unlock(heap_);
+    buffer_ = TextBuffer{*block, nullptr, length, heap_.Size(*block) - length};
+    if (length == 0) {
+        EmptyInPlace();
+    } else {
+        ResetEditingState();
+    }
+    return true;
+}
+
 bool TextStore::SetText(BlockHandle block, std::uint32_t length) {
     if (block == 0) {
         ResetEmpty();
         return true;
     }
+    if (TryAdopt(&block, length)) return true;
     buffer_.Unlock(heap_);
-    // A caller's length can never reach past its block.
-    length = std::min(length, heap_.Size(block));
-    if (heap_.Size(block) - length < kGrowthStep) {
-        BlockHandle grown = heap_.Reallocate(block, std::uint64_t{length} + kGrowthStep);
-        if (grown != 0) block = grown;
-    }
-    buffer_ = TextBuffer{block, nullptr, length, heap_.Size(block) - length};
-    if (length == 0) {
-        EmptyInPlace();
-        return true;
-    }
-    bool built = BuildLayout(buffer_.Lock(heap_), length);
-    buffer_.Unlock(heap_);
-    if (!built) {
-        ResetEmpty();
-        return false;
-    }
-    ResetEditingState();
-    return true;
+    buffer_ = TextBuffer{block, nullptr, 0, heap_.Size(block)};
+    ResetEmpty();
+    return false;
+}
+
+bool TextStore::TakeText(BlockHandle block, std::uint32_t length) {
+    if (TryAdopt(&block, length)) return true;
+    heap_.Free(block);
+    return false;
 }
 
 bool TextStore::AdoptLoaded(BlockHandle block, std::uint32_t length, const LineTable& lines) {

@@ -7,61 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "editview/model/editing.h"
+#include "recording_events.h"
 #include "store_fixture.h"
 
 namespace velmo::testing {
-
-inline const std::uint8_t* Bytes(const std::string& s) { return reinterpret_cast<const std::uint8_t*>(s.data()); }
-inline std::uint32_t Size(const std::string& s) { return static_cast<std::uint32_t>(s.size()); }
-
-// Line starts found the slow, obvious way, then the sentinel (the length).
-inline std::vector<std::uint32_t> ReferenceEntries(const std::string& text) {
-    std::vector<std::uint32_t> entries{0};
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] == '\r' && text[i + 1] == '\n') entries.push_back(static_cast<std::uint32_t>(++i + 1));
-    }
-    entries.push_back(Size(text));
-    return entries;
-}
-
-// Notes every notification as a word; answers the full-history questions as
-// told. The modified flag must already be set when the caret notification
-// comes, which "caret" records as "caret*".
-class RecordingEvents final : public EditEvents {
-public:
-    explicit RecordingEvents(const TextStore& store) : store_(store) {}
-    void TextEdited(const EditedSpan& span) override {
-        lastSpan = span;
-        log.push_back("edited");
-    }
-    void TextChanged() override { log.push_back("change"); }
-    void CaretMoved() override { log.push_back(store_.modified ? "caret*" : "caret"); }
-    void OutOfTextSpace() override { log.push_back("maxtext"); }
-    void OutOfTableSpace() override { log.push_back("errspace"); }
-    bool AllowWithoutUndo() override {
-        log.push_back("undofull");
-        return allowWithoutUndo;
-    }
-    bool AllowWithoutRedo() override {
-        log.push_back("redofull");
-        return allowWithoutRedo;
-    }
-    std::string Take() {
-        std::string all;
-        for (const auto& word : log) all += (all.empty() ? "" : " ") + word;
-        log.clear();
-        return all;
-    }
-
-    std::vector<std::string> log;
-    EditedSpan lastSpan;
-    bool allowWithoutUndo = true;
-    bool allowWithoutRedo = true;
-
-private:
-    const TextStore& store_;
-};
 
 class EditingFixture : public StoreFixture {
 protected:

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "editing_fixture.h"
+#include "recording_events.h"
 #include "editview/model/word_chars.h"
 
 namespace velmo::testing {

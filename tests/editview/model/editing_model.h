@@ -50,13 +50,13 @@ public:
     std::uint32_t Length() const { return static_cast<std::uint32_t>(text.size()); }
     std::uint32_t CaretLine() const;
     std::uint32_t CaretColumn() const;
+    std::uint32_t LineTextEnd(std::uint32_t offset) const;
 
 private:
     void Replace(std::uint32_t start, std::uint32_t end, const std::string& with, bool selectInserted);
     bool BreakAt(std::uint32_t offset) const;
     bool InsideShownBreak(std::uint32_t offset) const;
     std::uint32_t LineStart(std::uint32_t offset) const;
-    std::uint32_t LineTextEnd(std::uint32_t offset) const;
     std::uint32_t WordStart(std::uint32_t offset) const;
     std::uint32_t WordEnd(std::uint32_t offset) const;
     Expected Edit(std::uint32_t start, std::uint32_t end, std::string with, bool simple) const;

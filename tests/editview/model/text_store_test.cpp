@@ -12,16 +12,9 @@ namespace {
 
 using TextStoreTest = StoreFixture;
 
-TEST_F(TextStoreTest, FreshStoreIsOneEmptyLine) {
-    EXPECT_EQ(store.Length(), 0u);
-    EXPECT_EQ(store.LineCount(), 1u);
-    EXPECT_EQ(store.LineIndex(0), 0u);
-    EXPECT_EQ(store.LineIndex(1), kNoLine);
-    EXPECT_EQ(store.LineIndex(kNoLine), kNoLine);
-    EXPECT_EQ(store.Buffer().free, 65536u);
-}
-
 TEST_F(TextStoreTest, SetTextAdoptsBlockAndLeavesRoomBehind) {
+    EXPECT_EQ(store.Buffer().free, 65536u);  // a fresh store
+    EXPECT_EQ(store.LineIndex(kNoLine), kNoLine);
     BlockHandle old = store.Buffer().handle;
     ASSERT_TRUE(store.SetText(BlockWith("ab\r\ncd\r\n"), 8));
     SystemHeap().Free(old);  // the caller's part
@@ -71,6 +64,17 @@ TEST_F(TextStoreTest, TableFailureGivesEmptyDocumentAndFalse) {
     EXPECT_EQ(store.Lines().Length(), 0u);
 }
 
+TEST_F(TextStoreTest, TakenTextWithoutTableLeavesTheDocument) {
+    BlockHandle old = store.Buffer().handle;
+    ASSERT_TRUE(store.SetText(BlockWith("keep\r\nme"), 8));
+    SystemHeap().Free(old);
+    BlockHandle block = BlockWith("a\r\nb\r\nc", 70000);
+    SystemHeap().FailAfter(1, 2);  // the worst-case and the exact table
+    EXPECT_FALSE(store.TakeText(block, 7));
+    EXPECT_EQ(Text(), "keep\r\nme");
+    EXPECT_EQ(store.LineCount(), 2u);
+}
+
 TEST_F(TextStoreTest, ResetEmptyKeepsOldBlocksWhenNoneCanBeHad) {
     BlockHandle old = store.Buffer().handle;
     ASSERT_TRUE(store.SetText(BlockWith("line\r\nline"), 10));
@@ -85,43 +89,19 @@ TEST_F(TextStoreTest, ResetEmptyKeepsOldBlocksWhenNoneCanBeHad) {
     EXPECT_EQ(store.Lines().Length(), 0u);
 }
 
-TEST_F(TextStoreTest, SelectionForms) {
+// The caret's row and its column in the row start over with a new text, as
+// its line and column do.
+TEST_F(TextStoreTest, NewTextPutsTheCaretOnTheFirstRow) {
     BlockHandle old = store.Buffer().handle;
-    ASSERT_TRUE(store.SetText(BlockWith("0123456789"), 10));
+    ASSERT_TRUE(store.SetText(BlockWith("a\r\nb\r\ncdef"), 10));
     SystemHeap().Free(old);
-    store.SetSelection(7, 3);
-    EXPECT_EQ(store.Sel().start, 3u);
-    EXPECT_EQ(store.Sel().end, 7u);
-    EXPECT_EQ(store.Sel().caret, 7u);
-    EXPECT_EQ(store.Sel().anchor, 3u);
-    EXPECT_EQ(store.PackedSelection(), (7u << 16) | 3u);
-    store.SetSelection(static_cast<std::uint32_t>(-1), 0);
-    EXPECT_EQ(store.Sel().start, 7u);
-    EXPECT_EQ(store.Sel().end, 7u);
-    EXPECT_EQ(store.Sel().caret, 7u);
-    store.SetSelection(0, static_cast<std::uint32_t>(-1));
-    EXPECT_EQ(store.Sel().start, 0u);
-    EXPECT_EQ(store.Sel().end, 10u);
-    EXPECT_EQ(store.Sel().caret, 0u);
-    EXPECT_EQ(store.Sel().lastPaintedCaret, 10u);
-    store.SetSelection(0, 100);
-    EXPECT_EQ(store.Sel().end, 10u);
-    EXPECT_EQ(store.CaretColumn(), 10u);
-}
-
-TEST_F(TextStoreTest, CaretLineAndColumnFollowSelectionEnd) {
-    BlockHandle old = store.Buffer().handle;
-    ASSERT_TRUE(store.SetText(BlockWith("ab\r\ncde\r\nf"), 10));
+    store.SetSelection(9, 9);
+    ASSERT_EQ(store.CaretRow(), 2u);
+    old = store.Buffer().handle;
+    ASSERT_TRUE(store.SetText(BlockWith("xy"), 2));
     SystemHeap().Free(old);
-    store.SetSelection(1, 6);
-    EXPECT_EQ(store.CaretLine(), 1u);
-    EXPECT_EQ(store.CaretColumn(), 2u);
-    store.SetSelection(10, 10);
-    EXPECT_EQ(store.CaretLine(), 2u);
-    EXPECT_EQ(store.CaretColumn(), 1u);
-    store.SetSelection(3, 3);  // between CR and LF still belongs to line 0
-    EXPECT_EQ(store.CaretLine(), 0u);
-    EXPECT_EQ(store.CaretColumn(), 3u);
+    EXPECT_EQ(store.CaretRow(), 0u);
+    EXPECT_EQ(store.RowColumn(), 0u);
 }
 
 TEST_F(TextStoreTest, PackedSelectionOverflow) {
@@ -129,6 +109,8 @@ TEST_F(TextStoreTest, PackedSelectionOverflow) {
     BlockHandle old = store.Buffer().handle;
     ASSERT_TRUE(store.SetText(BlockWith(big), 70000));
     SystemHeap().Free(old);
+    store.SetSelection(7, 3);
+    EXPECT_EQ(store.PackedSelection(), (7u << 16) | 3u);
     store.SetSelection(70000, 70000);
     EXPECT_EQ(store.PackedSelection(), 0xFFFFFFFFu);
     store.SetSelection(65535, 65535);

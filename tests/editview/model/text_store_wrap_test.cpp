@@ -1,6 +1,5 @@
-// The document with word wrap on: switching the mode, replacing the text,
-// rebreaking for new measurements, the line queries of both modes, and the
-// failures that must leave the old layout in place.
+// The document with word wrap on when its rows cannot be had: a new text that
+// cannot be laid out, and an edit whose rows do not fit.
 #include <gtest/gtest.h>
 
 #include "../view/wrap_test_support.h"
@@ -17,67 +16,6 @@ protected:
 
     CharWidthTable widths = test::UniformWidths(10);
 };
-
-TEST_F(TextStoreWrapTest, SwitchingKeepsTheBytesAndAnswersPerMode) {
-    SetText("abcdefg\r\nhi");
-    store.SetSelection(5, 5);
-    ASSERT_TRUE(WrapOn());
-    EXPECT_TRUE(store.WordWrap());
-    EXPECT_EQ(Rows(), (std::vector<RowEntry>{{0, 0}, {3, 0}, {6, 0}, {9, 1}, {11, 2}}));
-    EXPECT_EQ(Text(), "abcdefg\r\nhi");
-    EXPECT_EQ(store.LineCount(), 2u);
-    EXPECT_EQ(store.RowCount(), 4u);
-    EXPECT_EQ(store.LineIndex(1), 9u);
-    EXPECT_EQ(store.LineIndex(2), kNoLine);
-    EXPECT_EQ(store.LineSize(0), 9u);
-    EXPECT_EQ(store.LineFromOffset(7), 0u);
-    EXPECT_EQ(store.RowFromOffset(7), 2u);
-    EXPECT_EQ(store.RowTextLength(2), 1u);  // "g" without its break
-    // The caret keeps its offset; the row fields follow it.
-    EXPECT_EQ(store.CaretLine(), 0u);
-    EXPECT_EQ(store.CaretColumn(), 5u);
-    EXPECT_EQ(store.CaretRow(), 1u);
-    EXPECT_EQ(store.RowColumn(), 2u);
-
-    ASSERT_TRUE(store.SetWordWrap(false, widths, 30));
-    EXPECT_FALSE(store.WordWrap());
-    ExpectDocument("abcdefg\r\nhi");
-    EXPECT_EQ(store.RowCount(), 2u);
-    EXPECT_EQ(store.CaretRow(), 0u);
-    EXPECT_EQ(store.RowColumn(), 5u);
-}
-
-TEST_F(TextStoreWrapTest, NewTextAndResetBuildRows) {
-    ASSERT_TRUE(WrapOn());
-    SetText("abcd");
-    EXPECT_EQ(Rows(), (std::vector<RowEntry>{{0, 0}, {3, 0}, {4, 1}}));
-    store.ResetEmpty();
-    EXPECT_TRUE(store.WordWrap());
-    EXPECT_EQ(Rows(), (std::vector<RowEntry>{{0, 0}, {0, 1}}));
-    SetText("");
-    EXPECT_EQ(Rows(), (std::vector<RowEntry>{{0, 0}, {0, 1}}));
-}
-
-TEST_F(TextStoreWrapTest, RowsThatCannotBeBuiltLeaveTheModeAsItWas) {
-    SetText("abcdefg");
-    SystemHeap().FailAlways(true);
-    EXPECT_FALSE(WrapOn());
-    SystemHeap().FailAlways(false);
-    EXPECT_FALSE(store.WordWrap());
-    ExpectDocument("abcdefg");
-
-    ASSERT_TRUE(WrapOn());
-    SystemHeap().FailAlways(true);
-    EXPECT_FALSE(store.Rewrap(widths, 50));
-    EXPECT_FALSE(store.SetWordWrap(false, widths, 30));
-    SystemHeap().FailAlways(false);
-    EXPECT_TRUE(store.WordWrap());
-    // The old rows and the measurements they were broken with stay.
-    EXPECT_EQ(Rows(), (std::vector<RowEntry>{{0, 0}, {3, 0}, {6, 0}, {7, 1}}));
-    EXPECT_EQ(store.Rules().wrapWidth, 30u);
-    ASSERT_TRUE(store.Rewrap(widths, 50));
-    EXPECT_EQ(Rows(), (std::vector<RowEntry>{{0, 0}, {5, 0}, {7, 1}}));
-}
 
 TEST_F(TextStoreWrapTest, TextThatCannotBeLaidOutLeavesAnEmptyDocument) {
     ASSERT_TRUE(WrapOn());
@@ -113,18 +51,6 @@ TEST_F(TextStoreWrapTest, AnEditWhoseRowsDoNotFitIsRefused) {
     EXPECT_EQ(Replace(line), EditResult::Done);
     EXPECT_EQ(store.RowCount(), line.size() + 2);
     EXPECT_EQ(store.LineCount(), 1u);
-}
-
-TEST_F(TextStoreWrapTest, WordDeletionStopsAtTheLogicalLine) {
-    SetText("ab\r\ncdefgh ij");
-    ASSERT_TRUE(WrapOn());
-    store.SetSelection(8, 8);  // inside "cdefgh", on its second row
-    EXPECT_EQ(editor.Type(8, true), EditResult::Done);
-    EXPECT_EQ(Text(), "ab\r\ngh ij");
-    store.SetSelection(4, 4);
-    EXPECT_EQ(editor.Type(127, true), EditResult::Done);
-    EXPECT_EQ(Text(), "ab\r\n ij");
-    EXPECT_EQ(Rows(), (std::vector<RowEntry>{{0, 0}, {4, 1}, {7, 2}}));
 }
 
 }  // namespace

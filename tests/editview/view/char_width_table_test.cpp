@@ -54,6 +54,7 @@ TEST(CharWidthTableTest, BoxesAreNamesPlusFivePixels) {
     EXPECT_STREQ(ControlCharName(31), "US");
     EXPECT_STREQ(ControlCharName(127), "DEL");
     EXPECT_STREQ(ControlCharName('a'), "");
+    EXPECT_STREQ(ControlCharName(' '), "");  // the first that is not a control character
     EXPECT_EQ(widths.BoxWidth(9), widths.Width('T') + widths.Width('A') + widths.Width('B') + 5);
     EXPECT_EQ(widths.BoxWidth(127), widths.Width('D') + widths.Width('E') + widths.Width('L') + 5);
     EXPECT_EQ(widths.LineBreakBoxWidth(),

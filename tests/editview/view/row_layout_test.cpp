@@ -139,6 +139,9 @@ TEST_F(RowLayoutCacheTest, SizedFromTheViewAndKeptWhenGrowthFails) {
     ASSERT_TRUE(cache.Resize(2));
     LayOut(cache, 2, 0);
     SystemHeap().FailAlways(true);
+    EXPECT_TRUE(cache.Resize(2));  // the same size needs no memory
+    EXPECT_FALSE(cache.Peek(0)->Computed());
+    LayOut(cache, 2, 0);
     EXPECT_FALSE(cache.Resize(5));
     SystemHeap().FailAlways(false);
     EXPECT_EQ(cache.Capacity(), 2u);

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "editview/view/row_table_builder.h"
 #include "wrap_test_support.h"
 
@@ -53,30 +51,6 @@ protected:
     std::string text;
     RowTable table;
 };
-
-// Seeds come from VELMO_SEED when set, so a failure can be replayed.
-unsigned Seed() {
-    const char* seed = std::getenv("VELMO_SEED");
-    return seed != nullptr ? static_cast<unsigned>(std::strtoul(seed, nullptr, 10)) : 4242u;
-}
-
-TEST_F(RowRewrapTest, RandomEditsKeepTheTableEqualToAFreshBuild) {
-    std::mt19937 rng(Seed());
-    for (int document = 0; document < 60; ++document) {
-        widths = test::RandomWidths(rng);
-        widths.ShowControlChars(document % 3 == 0);
-        text = test::RandomText(rng, rng() % 200);
-        Build(rng() % 100);
-        for (int step = 0; step < 150; ++step) {
-            std::uint32_t start = rng() % (Size(text) + 1);
-            std::uint32_t removed = rng() % 3 == 0 ? 0 : rng() % (std::min<std::uint32_t>(Size(text) - start, 12) + 1);
-            std::string inserted = test::RandomText(rng, rng() % 3 == 0 ? 0 : rng() % 10);
-            ASSERT_TRUE(Edit(start, removed, inserted));
-            ASSERT_NO_FATAL_FAILURE(ExpectSameAsRebuilt())
-                << "seed " << Seed() << " document " << document << " step " << step;
-        }
-    }
-}
 
 TEST_F(RowRewrapTest, EditsThatMakeOrBreakPairsAtTheirEdges) {
     text = "ab\rcd\nef\r\ngh";

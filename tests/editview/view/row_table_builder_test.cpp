@@ -38,59 +38,46 @@ protected:
     RowTable table;
 };
 
-TEST_F(RowTableBuilderTest, EmptyTextIsOneRow) {
-    EXPECT_EQ(Build("", 100), (std::vector<RowEntry>{{0, 0}, {0, 1}}));
-    ExpectConsistent("");
+// Every character 10 pixels wide, "W" 35, tabs every 40; breaking is by
+// character, not by word.
+struct RowsCase {
+    const char* name;
+    std::string text;
+    std::uint32_t wrap;
+    bool shown;  // control characters shown as boxes ("CR" and "LF": 50 pixels)
+    std::vector<RowEntry> rows;
+};
+
+void PrintTo(const RowsCase& c, std::ostream* out) { *out << c.name; }
+
+class RowsTest : public RowTableBuilderTest, public ::testing::WithParamInterface<RowsCase> {};
+
+TEST_P(RowsTest, BreakAsTheRulesSay) {
+    widths.ShowControlChars(GetParam().shown);
+    EXPECT_EQ(Build(GetParam().text, GetParam().wrap), GetParam().rows);
+    ExpectConsistent(GetParam().text);
 }
 
-TEST_F(RowTableBuilderTest, BreaksByCharacterNotByWord) {
-    // Rows may be exactly as wide as the area; the space at the wrap point
-    // and long words are cut where the width runs out.
-    EXPECT_EQ(Build("abc defgh", 30), (std::vector<RowEntry>{{0, 0}, {3, 0}, {6, 0}, {9, 1}}));
-    EXPECT_EQ(Build("abcdefgh", 80), (std::vector<RowEntry>{{0, 0}, {8, 1}}));
-    EXPECT_EQ(Build("abcdefghi", 80), (std::vector<RowEntry>{{0, 0}, {8, 0}, {9, 1}}));
-}
-
-TEST_F(RowTableBuilderTest, FullRowFollowedByBreakTakesTheBreak) {
-    EXPECT_EQ(Build("abc\r\nd", 30), (std::vector<RowEntry>{{0, 0}, {5, 1}, {6, 2}}));
-    EXPECT_EQ(table.RowTextLength(0, false), 3u);
-    // Text ending in a break: an empty last row at the end.
-    EXPECT_EQ(Build("abc\r\n", 30), (std::vector<RowEntry>{{0, 0}, {5, 1}, {5, 2}}));
-    EXPECT_EQ(Build("\r\n\r\n", 30), (std::vector<RowEntry>{{0, 0}, {2, 1}, {4, 2}, {4, 3}}));
-}
-
-TEST_F(RowTableBuilderTest, CharacterWiderThanTheAreaStandsAlone) {
-    EXPECT_EQ(Build("aWb", 30), (std::vector<RowEntry>{{0, 0}, {1, 0}, {2, 0}, {3, 1}}));
-    EXPECT_EQ(Build("W", 30), (std::vector<RowEntry>{{0, 0}, {1, 1}}));
-    EXPECT_EQ(Build("W\r\nb", 30), (std::vector<RowEntry>{{0, 0}, {3, 1}, {4, 2}}));
-    // A zero-width area: one character per row, and nothing divides by it.
-    EXPECT_EQ(Build("ab", 0), (std::vector<RowEntry>{{0, 0}, {1, 0}, {2, 1}}));
-}
-
-TEST_F(RowTableBuilderTest, TabThatDoesNotFitSpansAWholeTabOnTheNextRow) {
-    // "a" ends at 10, the tab would reach 40 > 35: it moves and spans 0..40,
-    // which is wider than the area, so "b" starts a third row.
-    EXPECT_EQ(Build("a\tb", 35), (std::vector<RowEntry>{{0, 0}, {1, 0}, {2, 0}, {3, 1}}));
-    EXPECT_EQ(Build("a\tb", 50), (std::vector<RowEntry>{{0, 0}, {3, 1}}));
-}
-
-TEST_F(RowTableBuilderTest, LoneCrLfAndNulAreOrdinaryCharacters) {
-    std::string text("a\rb\nc\0d", 7);
-    EXPECT_EQ(Build(text, 40), (std::vector<RowEntry>{{0, 0}, {4, 0}, {7, 1}}));
-}
-
-TEST_F(RowTableBuilderTest, ShownBreakBoxesThatDoNotFitMoveToTheirOwnRow) {
-    widths.ShowControlChars(true);
-    std::uint32_t boxes = widths.LineBreakBoxWidth();  // "CR" and "LF" at 10 each, + 5 + 5
-    ASSERT_EQ(boxes, 50u);
-    EXPECT_EQ(Build("abc\r\nd", 80), (std::vector<RowEntry>{{0, 0}, {5, 1}, {6, 2}}));
-    EXPECT_EQ(Build("abc\r\nd", 60), (std::vector<RowEntry>{{0, 0}, {3, 0}, {5, 1}, {6, 2}}));
-    EXPECT_EQ(table.RowTextLength(1, true), 2u);
-    // Boxes wider than the whole area still take an empty row, once.
-    EXPECT_EQ(Build("\r\n", 30), (std::vector<RowEntry>{{0, 0}, {2, 1}, {2, 2}}));
-    // A shown tab is a box, not a jump to a stop.
-    EXPECT_EQ(Build("\t\t", 100), (std::vector<RowEntry>{{0, 0}, {2, 1}}));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RowsTest,
+    ::testing::Values(
+        RowsCase{"EmptyTextIsOneRow", "", 100, false, {{0, 0}, {0, 1}}},
+        RowsCase{"SpaceAndWordCutWhereTheWidthRunsOut", "abc defgh", 30, false, {{0, 0}, {3, 0}, {6, 0}, {9, 1}}},
+        RowsCase{"ExactlyAsWideAsTheArea", "abcdefgh", 80, false, {{0, 0}, {8, 1}}},
+        RowsCase{"OneMoreWraps", "abcdefghi", 80, false, {{0, 0}, {8, 0}, {9, 1}}},
+        RowsCase{"FullRowTakesItsBreak", "abc\r\nd", 30, false, {{0, 0}, {5, 1}, {6, 2}}},
+        RowsCase{"BreakAtTheEndLeavesAnEmptyRow", "abc\r\n", 30, false, {{0, 0}, {5, 1}, {5, 2}}},
+        RowsCase{"WideCharacterStandsAlone", "aWb", 30, false, {{0, 0}, {1, 0}, {2, 0}, {3, 1}}},
+        RowsCase{"WideCharacterBeforeABreak", "W\r\nb", 30, false, {{0, 0}, {3, 1}, {4, 2}}},
+        RowsCase{"ZeroWidthAreaOneCharacterPerRow", "ab", 0, false, {{0, 0}, {1, 0}, {2, 1}}},
+        RowsCase{"TabThatDoesNotFitSpansAWholeTab", "a\tb", 35, false, {{0, 0}, {1, 0}, {2, 0}, {3, 1}}},
+        RowsCase{"TabThatFits", "a\tb", 50, false, {{0, 0}, {3, 1}}},
+        RowsCase{"LoneCrLfAndNulAreCharacters", std::string("a\rb\nc\0d", 7), 40, false, {{0, 0}, {4, 0}, {7, 1}}},
+        RowsCase{"ShownBreakThatFits", "abc\r\nd", 80, true, {{0, 0}, {5, 1}, {6, 2}}},
+        RowsCase{"ShownBreakMovesToItsOwnRow", "abc\r\nd", 60, true, {{0, 0}, {3, 0}, {5, 1}, {6, 2}}},
+        RowsCase{"ShownBreakWiderThanTheAreaTakesOneRow", "\r\n", 30, true, {{0, 0}, {2, 1}, {2, 2}}},
+        RowsCase{"ShownTabIsABox", "\t\t", 100, true, {{0, 0}, {2, 1}}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RowTableBuilderTest, MatchesTheLiteralRulesOnRandomTexts) {
     std::mt19937 rng(20261206);

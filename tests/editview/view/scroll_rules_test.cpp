@@ -40,6 +40,7 @@ TEST(ScrollRules, LineScrollsClampToTheDocument) {
 
 TEST(ScrollRules, CaretRowsComeIntoView) {
     EXPECT_EQ(FirstRowShowing(Frame(20), 25, false), 20u);  // visible already
+    EXPECT_EQ(FirstRowShowing(Frame(23), 23, false), 23u);  // the top row itself
     EXPECT_EQ(FirstRowShowing(Frame(20), 29, true), 21u);   // cut by the bottom edge
     EXPECT_EQ(FirstRowShowing(Frame(20), 30, false), 21u);  // just below
     EXPECT_EQ(FirstRowShowing(Frame(20, 100, 10, 11), 31, false), 22u);  // just below a partly shown row

@@ -18,12 +18,6 @@
 namespace velmo::test {
 namespace {
 
-std::string LanguageText(UINT id) {
-    char text[512];
-    LoadLanguageString(id, text, sizeof text);
-    return text;
-}
-
 class FindDialogTest : public MainFrameTest {
 protected:
     void SetUp() override {
@@ -117,41 +111,6 @@ TEST_F(FindDialogTest, TheReplacedCountIsGroupedInThrees) {
     Press(psh2);
     EXPECT_EQ(LastMessage(), "Replaced 1 234 times.");
     EXPECT_EQ(Text(), std::string(1234, 'b'));
-}
-
-TEST_F(FindDialogTest, ReplaceAllOutOfMemoryChangesNothingAndSaysSo) {
-    SetText("a-b-c");
-    Command(IDM_REPLACE);
-    Fill(edt1, "-");
-    Fill(edt2, "+++");
-    SystemHeap().FailAfter(1, 10);  // the new text's block
-    Press(psh2);
-    SystemHeap().FailAfter(0);
-    EXPECT_EQ(Text(), "a-b-c");
-    ASSERT_EQ(Asked().size(), 1u);
-    EXPECT_EQ(Asked()[0].text, LanguageText(IDS_NO_MEMORY));
-    EXPECT_EQ(Asked()[0].caption, LanguageText(IDS_ERROR_CAPTION));
-    EXPECT_TRUE(IsWindowEnabled(Dialog()));
-    EXPECT_EQ(Edit(EM_GETMODIFY), 0);
-}
-
-TEST_F(FindDialogTest, ReplaceAllRefusedAtTheUndoQuestionSaysNothingMore) {
-    SetText(std::string(70000, 'a'));
-    Edit(EM_SETSEL, 0, 65535);
-    Edit(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("a"));  // a step that fills the undo history
-    Edit(EM_SETMODIFY, 0);
-    const std::string before = Text();
-    Command(IDM_REPLACE);
-    Fill(edt1, "a");
-    Fill(edt2, "b");
-    Answers() = {IDNO};
-    SystemHeap().FailAfter(1, 10);  // the undo history cannot grow
-    Press(psh2);
-    SystemHeap().FailAfter(0);
-    ASSERT_EQ(Asked().size(), 1u);
-    EXPECT_EQ(Asked()[0].text, LanguageText(IDS_UNDO_FULL));
-    EXPECT_EQ(Text(), before);
-    EXPECT_EQ(Edit(EM_GETMODIFY), 0);
 }
 
 TEST_F(FindDialogTest, FindAgainSearchesForTheSelectedWordWithoutADialog) {

@@ -182,11 +182,11 @@ std::string MainFrameTest::WriteTestFile(const char* name, const std::string& by
 std::string MainFrameTest::FileBytes(const std::string& path) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return "<missing>";
-    char bytes[256];
+    std::string bytes(GetFileSize(file, nullptr), '\0');
     DWORD read = 0;
-    ReadFile(file, bytes, sizeof bytes, &read, nullptr);
+    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
     CloseHandle(file);
-    return std::string(bytes, read);
+    return bytes.substr(0, read);
 }
 
 UINT MainFrameTest::LanguageCommand(const char* name) {
@@ -198,6 +198,12 @@ UINT MainFrameTest::LanguageCommand(const char* name) {
         if (std::string(text).find(name) != std::string::npos) return GetMenuItemID(languages, i);
     }
     return 0;
+}
+
+std::string LanguageText(UINT id) {
+    char text[512];
+    LoadLanguageString(id, text, sizeof text);
+    return text;
 }
 
 }  // namespace velmo::test

@@ -60,6 +60,9 @@ protected:
     std::unique_ptr<PrivateProfile> profile;
 };
 
+// The text `id` has in the language library in force.
+std::string LanguageText(UINT id);
+
 // Runs `action` on the dialog that a modal call opens, from a timer that
 // fires inside the dialog's own message loop. A later call, or the end of
 // the test, drops an action no dialog took.

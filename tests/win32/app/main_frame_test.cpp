@@ -40,17 +40,10 @@ TEST_F(MainFrameTest, StartsWithTheControlConfiguredFromTheSettings) {
     EXPECT_TRUE(Asked().empty());
 }
 
-TEST_F(MainFrameTest, ViewCommandsChangeTheCheckMarksAndWriteTheirKeys) {
+// The view options themselves are tested on their own; here the one the
+// main window lays out itself.
+TEST_F(MainFrameTest, TheStatusBarCommandLaysTheWindowOut) {
     Start();
-    Command(IDM_LINE_NUMBERS);
-    EXPECT_TRUE(Checked(IDM_LINE_NUMBERS));
-    EXPECT_EQ(IniValue("LineNumbers"), "1");
-    Command(IDM_CONTROL_CHARS);
-    EXPECT_TRUE(Checked(IDM_CONTROL_CHARS));
-    Command(IDM_CONTROL_CHARS);
-    EXPECT_FALSE(Checked(IDM_CONTROL_CHARS));
-    EXPECT_EQ(IniValue("ControlChars"), "0");
-
     Command(IDM_STATUS_BAR);
     EXPECT_EQ(App().statusBar, nullptr);
     EXPECT_FALSE(Checked(IDM_STATUS_BAR));
@@ -64,20 +57,6 @@ TEST_F(MainFrameTest, ViewCommandsChangeTheCheckMarksAndWriteTheirKeys) {
     Command(IDM_STATUS_BAR);
     ASSERT_NE(App().statusBar, nullptr);
     EXPECT_EQ(StatusPart(0), "Line 1, column 2, selected 0");
-
-    Command(IDM_FULL_SCREEN);
-    EXPECT_TRUE(Checked(IDM_FULL_SCREEN));
-    EXPECT_EQ(GetWindowLongA(App().mainWindow, GWL_STYLE) & WS_CAPTION, 0);
-    Command(IDM_FULL_SCREEN);
-    EXPECT_FALSE(Checked(IDM_FULL_SCREEN));
-    EXPECT_EQ(GetWindowLongA(App().mainWindow, GWL_STYLE) & WS_CAPTION, WS_CAPTION);
-    EXPECT_EQ(IniValue("FullScr"), "<missing>");  // saved only at the end
-
-    Command(IDM_STAY_ON_TOP);
-    EXPECT_TRUE(Checked(IDM_STAY_ON_TOP));
-    EXPECT_NE(GetWindowLongA(App().mainWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
-    Command(IDM_STAY_ON_TOP);
-    EXPECT_EQ(IniValue("StayOnTop"), "0");
 }
 
 TEST_F(MainFrameTest, TitleGetsAndLosesTheModifiedMark) {
