@@ -154,12 +154,6 @@ bool TextStore::SetText(BlockHandle block, std::uint32_t length) {
     return false;
 }
 
-bool TextStore::TakeText(BlockHandle block, std::uint32_t length) {
-    if (TryAdopt(&block, length)) return true;
-    heap_.Free(block);
-    return false;
-}
-
 bool TextStore::AdoptLoaded(BlockHandle block, std::uint32_t length, const LineTable& lines) {
     RowTable rows;
     if (wrap_) {

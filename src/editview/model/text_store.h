@@ -45,9 +45,6 @@ public:
     // block and table still the caller's, when the rows cannot be built. The
     // previous text block is left to the caller.
     bool AdoptLoaded(BlockHandle block, std::uint32_t length, const LineTable& lines);
-    // As SetText for a non-empty block, but when no layout can be built the
-    // document stays as it was and the block is freed.
-    bool TakeText(BlockHandle block, std::uint32_t length);
     // These replace the document and so empty both histories.
     // Replaces the document by a fresh empty one. New blocks are taken before
     // the old ones go, and if none can be had the current blocks are emptied.

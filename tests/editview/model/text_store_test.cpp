@@ -64,17 +64,6 @@ TEST_F(TextStoreTest, TableFailureGivesEmptyDocumentAndFalse) {
     EXPECT_EQ(store.Lines().Length(), 0u);
 }
 
-TEST_F(TextStoreTest, TakenTextWithoutTableLeavesTheDocument) {
-    BlockHandle old = store.Buffer().handle;
-    ASSERT_TRUE(store.SetText(BlockWith("keep\r\nme"), 8));
-    SystemHeap().Free(old);
-    BlockHandle block = BlockWith("a\r\nb\r\nc", 70000);
-    SystemHeap().FailAfter(1, 2);  // the worst-case and the exact table
-    EXPECT_FALSE(store.TakeText(block, 7));
-    EXPECT_EQ(Text(), "keep\r\nme");
-    EXPECT_EQ(store.LineCount(), 2u);
-}
-
 TEST_F(TextStoreTest, ResetEmptyKeepsOldBlocksWhenNoneCanBeHad) {
     BlockHandle old = store.Buffer().handle;
     ASSERT_TRUE(store.SetText(BlockWith("line\r\nline"), 10));

@@ -31,6 +31,28 @@ TEST_F(TextStoreWrapTest, TextThatCannotBeLaidOutLeavesAnEmptyDocument) {
     EXPECT_EQ(Rows(), (std::vector<RowEntry>{{0, 0}, {0, 1}}));
 }
 
+// A file's text arrives with its line table; when its rows cannot be had the
+// open document stays, and the text and table are still the caller's.
+TEST_F(TextStoreWrapTest, LoadedTextThatCannotBeLaidOutLeavesTheDocument) {
+    ASSERT_TRUE(WrapOn());
+    Replace("keep\r\nme");
+    const std::vector<RowEntry> rows = Rows();
+    std::string loaded(3 * kGrowthStep, 'a');
+    BlockHandle block = SystemHeap().Allocate(loaded.size(), true);
+    std::memcpy(SystemHeap().Lock(block), loaded.data(), loaded.size());
+    LineTable lines;
+    ASSERT_TRUE(BuildLineTable(SystemHeap(), SystemHeap().Lock(block), Size(loaded), &lines));
+    SystemHeap().Unlock(block);
+    SystemHeap().FailAfter(1, 3);  // no room for the rows, worst case or counted
+    EXPECT_FALSE(store.AdoptLoaded(block, Size(loaded), lines));
+    SystemHeap().FailAfter(0);
+    EXPECT_EQ(Text(), "keep\r\nme");
+    EXPECT_EQ(Rows(), rows);
+    EXPECT_EQ(editor.UndoSteps(), 1u);
+    SystemHeap().Free(lines.handle);
+    SystemHeap().Free(block);
+}
+
 // A pasted line may wrap into far more rows than the table's slack holds:
 // the rows are counted first, and the edit is refused when the table cannot
 // grow for them, before anything changed.
