@@ -81,8 +81,14 @@ start_program() {
     (cd "$folder" && exec wine explorer "/desktop=$desktop,1024x768" Velmo.exe "$@") >>"$log" 2>&1 &
     # The first start in a new prefix sets the prefix up further: allow for it.
     await '^status [0-9]+ .+\|' 60000 >/dev/null
-    local geometry
-    geometry=$(timeout 10 xdotool search --sync --name "^$desktop - Wine desktop\$" getwindowgeometry --shell)
+    local geometry="" tries=50
+    # A window that goes while xdotool looks at every window's name ends its
+    # search with BadWindow: look again.
+    until geometry=$(xdotool search --name "^$desktop - Wine desktop\$" getwindowgeometry --shell 2>/dev/null); do
+        tries=$((tries - 1))
+        [ $tries -gt 0 ] || fail "no Wine desktop window \"$desktop\""
+        sleep 0.2
+    done
     desktop_x=$(sed -n 's/^X=//p' <<<"$geometry")
     desktop_y=$(sed -n 's/^Y=//p' <<<"$geometry")
 }
