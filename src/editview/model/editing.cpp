@@ -163,9 +163,7 @@ EditResult Editor::ExchangeWholeText(UndoStore& from, UndoStore& to, bool (EditE
     bool withRecord = to.Reserve(UndoStore::kBlockRecordBytes);
     if (!withRecord && !(events_.*allowWithoutRecord)()) return EditResult::Cancelled;
     BlockHandle former = store_.ExchangeText(from.TopBlock(), length);
-    if (!store_.RebuildLayout()) {
-        store_.ExchangeText(former, removed);
-        store_.RestoreLayout();
+    if (former == 0) {
         events_.OutOfTableSpace();
         return EditResult::NoTableSpace;
     }

@@ -120,26 +120,9 @@ void TextStore::ResetEmpty() {
     ResetEditingState();
 }
 
-bool TextStore::TryAdopt(BlockHandle* block, std::uint32_t length) {
-    // A caller's length can never reach past its block.
-    length = std::min(length, heap_.Size(*block));
-    if (heap_.Size(*block) - length < kGrowthStep) {
-        BlockHandle grown = heap_.Reallocate(*block, std::uint64_t{length} + kGrowthStep);
-        if (grown != 0) *block = grown;
-    }
-    if (length > 0) {
-        bool built = BuildLayout(heap_.Lock(*block), length);
-        heap_.Unlock(*block);
-        if (!built) return false;
-    }
+void TextStore::UseBlock(BlockHandle block, std::uint32_t length) {
     buffer_.Unlock(heap_);
-    buffer_ = TextBuffer{*block, nullptr, length, heap_.Size(*block) - length};
-    if (length == 0) {
-        EmptyInPlace();
-    } else {
-        ResetEditingState();
-    }
-    return true;
+    buffer_ = TextBuffer{block, nullptr, length, heap_.Size(block) - length};
 }
 
 bool TextStore::SetText(BlockHandle block, std::uint32_t length) {
@@ -147,11 +130,26 @@ bool TextStore::SetText(BlockHandle block, std::uint32_t length) {
         ResetEmpty();
         return true;
     }
-    if (TryAdopt(&block, length)) return true;
-    buffer_.Unlock(heap_);
-    buffer_ = TextBuffer{block, nullptr, 0, heap_.Size(block)};
-    ResetEmpty();
-    return false;
+    // A caller's length can never reach past its block.
+    length = std::min(length, heap_.Size(block));
+    if (heap_.Size(block) - length < kGrowthStep) {
+        BlockHandle grown = heap_.Reallocate(block, std::uint64_t{length} + kGrowthStep);
+        if (grown != 0) block = grown;
+    }
+    if (length == 0) {
+        UseBlock(block, 0);
+        EmptyInPlace();
+        return true;
+    }
+    bool built = BuildLayout(heap_.Lock(block), length);
+    heap_.Unlock(block);
+    UseBlock(block, built ? length : 0);
+    if (!built) {
+        ResetEmpty();
+        return false;
+    }
+    ResetEditingState();
+    return true;
 }
 
 bool TextStore::AdoptLoaded(BlockHandle block, std::uint32_t length, const LineTable& lines) {
@@ -162,9 +160,8 @@ bool TextStore::AdoptLoaded(BlockHandle block, std::uint32_t length, const LineT
         heap_.Unlock(block);
         if (!built) return false;
     }
-    buffer_.Unlock(heap_);
     FreeLayout();
-    buffer_ = TextBuffer{block, nullptr, length, heap_.Size(block) - length};
+    UseBlock(block, length);
     if (wrap_) {
         heap_.Free(lines.handle);
         rows_ = rows;
@@ -175,19 +172,25 @@ bool TextStore::AdoptLoaded(BlockHandle block, std::uint32_t length, const LineT
     return true;
 }
 
+BlockHandle TextStore::ExchangeText(BlockHandle block, std::uint32_t length) {
+    const BlockHandle former = buffer_.handle;
+    const std::uint32_t formerLength = buffer_.length;
+    const bool wasLocked = buffer_.IsLocked();
+    UseBlock(block, length);
+    if (RebuildLayout()) {
+        if (wasLocked) buffer_.Lock(heap_);
+        return former;
+    }
+    UseBlock(former, formerLength);
+    RestoreLayout();
+    if (wasLocked) buffer_.Lock(heap_);
+    return 0;
+}
+
 bool TextStore::RebuildLayout() {
     TextRead text(buffer_, heap_);
     if (wrap_) return RebuildRowTable(heap_, text.Bytes(), buffer_.length, Rules(), &rows_);
     return RefillLineTable(heap_, text.Bytes(), buffer_.length, &lines_);
-}
-
-BlockHandle TextStore::ExchangeText(BlockHandle block, std::uint32_t length) {
-    bool wasLocked = buffer_.IsLocked();
-    buffer_.Unlock(heap_);
-    BlockHandle former = buffer_.handle;
-    buffer_ = TextBuffer{block, nullptr, length, heap_.Size(block) - length};
-    if (wasLocked) buffer_.Lock(heap_);
-    return former;
 }
 
 // The rows were kept when they could not be built again; the line table

@@ -50,15 +50,11 @@ public:
     // the old ones go, and if none can be had the current blocks are emptied.
     void ResetEmpty();
 
-    // After the text was rewritten in place (its length set): the layout of
-    // the mode in force for the new text, the line table in its own block.
-    // False when it cannot be built; the text must then be put back as it
-    // was and RestoreLayout called.
-    bool RebuildLayout();
-    void RestoreLayout();
     // Puts `block`, holding `length` bytes, in place of the text block (kept
-    // locked when it was) and returns the former block; the layout is left
-    // to RebuildLayout.
+    // locked when it was) with the layout of the mode in force built for it,
+    // and returns the former block. All or nothing: 0, with the text and its
+    // layout as they were and `block` still the caller's, when the layout
+    // cannot be built.
     BlockHandle ExchangeText(BlockHandle block, std::uint32_t length);
 
     // EM_SETSEL: (0, -1) selects all, (-1, any) collapses onto the caret,
@@ -136,9 +132,13 @@ private:
     void ResetEditingState();
     void EmptyInPlace();
     bool BuildLayout(const std::uint8_t* text, std::uint32_t length);
-    // Takes `*block` (grown for slack where it can be) as the text once its
-    // layout is built; false, with the document as it was, when it cannot be.
-    bool TryAdopt(BlockHandle* block, std::uint32_t length);
+    // Takes `block`, holding `length` bytes, as the text block (unlocked).
+    void UseBlock(BlockHandle block, std::uint32_t length);
+    // The layout of the mode in force for a new text, the line table in its
+    // own block; false when it cannot be built, and then RestoreLayout puts
+    // the former text's back once that text is in place again.
+    bool RebuildLayout();
+    void RestoreLayout();
     void FreeLayout();
 
     BlockHeap& heap_;

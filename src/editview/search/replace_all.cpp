@@ -90,9 +90,8 @@ ReplaceAllOutcome ReplaceAll(TextStore& store, EditEvents& events, const SearchP
     BlockHandle block = NewText(store, rewrite, &newLength);
     if (block == 0) return {0, kSearchNoMemory};
     BlockHandle former = store.ExchangeText(block, newLength);
-    if (!store.RebuildLayout()) {
-        store.Heap().Free(store.ExchangeText(former, formerLength));
-        store.RestoreLayout();
+    if (former == 0) {
+        store.Heap().Free(block);
         return {0, kSearchNoMemory};
     }
     KeepFormerText(store, former, formerLength, recorded);
