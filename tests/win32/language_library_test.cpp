@@ -1,136 +1,284 @@
-// Version checks, loading and the start-up fallback of language libraries.
+// Language libraries on a real window with a real menu: the version check,
+// start-up and its fallback, the Language submenu and switching at run time.
 #include "settings/language_library.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
+#include <vector>
 
 #include "language_test_support.h"
 #include "resource_ids.h"
+#include "settings/language_menu.h"
+#include "temp_folder.h"
 
 namespace velmo {
 namespace {
 
-using test::DistFolder;
-using test::FixtureFolder;
-using test::MessageRecorder;
-using test::ProgramFolder;
+using Texts = std::vector<std::string>;
+Texts messages;  // the language message boxes, recorded instead of shown
+Texts calls;     // the switch's steps that belong to other parts
 
-std::string Built(const std::string& name) { return DistFolder() + "Languages\\" + name; }
-std::string Fixture(const std::string& name) { return FixtureFolder() + name; }
+int Record(HWND, const char* text, const char*, UINT) {
+    messages.push_back(text);
+    return IDOK;
+}
+void InsertRecent(HMENU) { calls.push_back("recent"); }
+void WriteLanguage(std::uint32_t language) { calls.push_back("write " + std::to_string(language)); }
+void RefreshStatus() { calls.push_back("status"); }
 
-class LanguageLibraryTest : public ::testing::Test {
-protected:
-    void TearDown() override {
-        ReleaseLanguage();
-        SystemHeap().FailAfter(0);
+std::string Built(const std::string& name) { return test::DistFolder() + "Languages\\" + name + ".dll"; }
+std::string Fixture(const std::string& name) { return test::FixtureFolder() + name + ".dll"; }
+
+std::string MenuText(HMENU menu, UINT item, UINT flags) {
+    char text[256] = {};
+    GetMenuStringA(menu, item, text, sizeof text, flags);
+    return text;
+}
+
+bool Checked(HMENU menu, UINT command) { return (GetMenuState(menu, command, MF_BYCOMMAND) & MF_CHECKED) != 0; }
+
+std::string String(UINT id) {
+    char text[256];
+    LoadLanguageString(id, text, sizeof text);
+    return text;
+}
+
+// A fresh program folder in the temporary folder with its own "Languages\".
+class ProgramFolder {
+public:
+    ProgramFolder() { CreateDirectoryA(Languages().c_str(), nullptr); }
+    ~ProgramFolder() {
+        for (const std::string& file : files_) DeleteFileA(file.c_str());
+        RemoveDirectoryA(Languages().c_str());
     }
-    const std::vector<std::string>& messages() { return MessageRecorder::Texts(); }
-    std::string CurrentString(UINT id) {
-        char text[256];
-        LoadLanguageString(id, text, sizeof text);
-        return text;
+    const char* path() const { return folder_.path().c_str(); }
+    void Add(const std::string& source, const std::string& name) {
+        files_.push_back(Languages() + name);
+        ASSERT_TRUE(CopyFileA(source.c_str(), files_.back().c_str(), FALSE)) << source;
     }
-    MessageRecorder recorder_;
+
+private:
+    std::string Languages() const { return folder_.path() + "Languages\\"; }
+    TempFolder folder_;
+    Texts files_;
 };
 
-TEST_F(LanguageLibraryTest, BuiltLibrariesPassTheVersionCheck) {
-    for (const char* name : test::kLanguageNames) {
-        EXPECT_TRUE(CheckLibraryVersion(nullptr, Built(std::string(name) + ".dll").c_str())) << name;
+class LanguageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        messages.clear();
+        calls.clear();
+        SetLanguageMessageBox(Record);
     }
-    EXPECT_TRUE(messages().empty());
-}
-
-// Older version, the value under another block, no version record, no file:
-// all fail, and without a message of their own.
-TEST_F(LanguageLibraryTest, OtherVersionsAndMissingValuesFailSilently) {
-    for (const char* name : {"version_1027.dll", "wrong_block.dll", "no_version.dll", "missing.dll"}) {
-        EXPECT_FALSE(CheckLibraryVersion(nullptr, Fixture(name).c_str())) << name;
+    void TearDown() override {
+        if (window_ != nullptr) DestroyWindow(window_);
+        ReleaseLanguage();
+        SystemHeap().FailAfter(0);
+        SetLanguageMessageBox(nullptr);
     }
-    EXPECT_TRUE(messages().empty());
-}
+    // The shipped libraries and a fourth, complete one the saved-identifier
+    // mapping does not know.
+    void AddShipped() {
+        for (const char* name : {"Czech", "English", "Slovak"}) folder_.Add(Built(name), std::string(name) + ".dll");
+        folder_.Add(Fixture("Deutsch"), "Deutsch.dll");
+    }
+    // Starts with the saved `language`, then opens a window with the
+    // library's menu, the extra menus and a listed Language submenu.
+    void Open(std::uint32_t language = 10001) {
+        language_ = language;
+        ASSERT_TRUE(StartLanguage(folder_.path(), &language_));
+        HMENU menu = LoadMenuA(Language().module, MAKEINTRESOURCEA(IDR_MAINMENU));
+        window_ = CreateWindowA("STATIC", "Velmo 2", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, menu, nullptr,
+                                nullptr);
+        ASSERT_NE(window_, nullptr);
+        ASSERT_TRUE(CreateExtraMenus(GetMenu(window_)));
+        RebuildLanguageMenu(folder_.path());
+    }
+    std::map<std::string, UINT> Items() {
+        std::map<std::string, UINT> items;
+        HMENU menu = LanguageMenu();
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) items[MenuText(menu, i, MF_BYPOSITION)] = GetMenuItemID(menu, i);
+        return items;
+    }
+    bool Switch(UINT command, const MenuChecks& checks = {}) {
+        LanguageSwitchHooks hooks;
+        hooks.insertRecentItems = InsertRecent;
+        hooks.writeLanguage = WriteLanguage;
+        hooks.refreshStatus = RefreshStatus;
+        return SwitchLanguage(window_, folder_.path(), command, &language_, checks, hooks);
+    }
 
-TEST_F(LanguageLibraryTest, NoMemoryForTheVersionRecordFailsWithAMessage) {
-    SystemHeap().FailAfter(1);
-    EXPECT_FALSE(CheckLibraryVersion(nullptr, Built("English.dll").c_str()));
-    ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0], "Not enough memory.");  // built-in: nothing loaded yet
-    EXPECT_TRUE(CheckLibraryVersion(nullptr, Built("English.dll").c_str()));
-}
+    ProgramFolder folder_;
+    std::uint32_t language_ = 0;
+    HWND window_ = nullptr;
+};
 
-TEST_F(LanguageLibraryTest, StartLoadsTheSavedLanguageThroughTheMapping) {
-    ProgramFolder folder;
-    for (const char* name : test::kLanguageNames) folder.Add(Built(std::string(name) + ".dll"), std::string(name) + ".dll");
-    std::uint32_t language = 10002;
-    ASSERT_TRUE(StartLanguage(folder.path(), &language));
-    EXPECT_EQ(language, 10002u);
-    EXPECT_STREQ(Language().fileName, "Slovak.dll");
-    EXPECT_TRUE(Language().libraryLoaded);
-    EXPECT_EQ(CurrentString(IDS_UNTITLED), "Bez n\xe1zvu");  // the bytes do not depend on the test's code page
-    EXPECT_TRUE(messages().empty());
-}
-
-// A saved Slovak whose library is too old: the wrong-version box with the
-// required version, then English, and Language becomes 10001.
-TEST_F(LanguageLibraryTest, StartFallsBackToEnglishAfterAWrongVersion) {
-    ProgramFolder folder;
-    folder.Add(Fixture("version_1027.dll"), "Slovak.dll");
-    folder.Add(Built("English.dll"), "English.dll");
-    std::uint32_t language = 10002;
-    ASSERT_TRUE(StartLanguage(folder.path(), &language));
-    EXPECT_EQ(language, 10001u);
+TEST_F(LanguageTest, MenusCarryTheLibraryTextsAndListEveryLibraryOnce) {
+    AddShipped();
+    Open();
+    // The Language submenu stands right in front of command 500.
+    HMENU options = GetSubMenu(GetMenu(window_), 5);
+    EXPECT_EQ(GetSubMenu(options, 0), LanguageMenu());
+    EXPECT_EQ(MenuText(options, 0, MF_BYPOSITION), "&Language");
+    EXPECT_EQ(GetMenuItemID(options, 1), static_cast<UINT>(IDM_STAY_ON_TOP));
+    // In the folder's name order from 10000, however often it is rebuilt,
+    // with the current library checked.
+    const char* names[] = {"Czech", "Deutsch", "English", "Slovak"};
+    for (int round = 0; round < 3; ++round) {
+        RebuildLanguageMenu(folder_.path());
+        ASSERT_EQ(GetMenuItemCount(LanguageMenu()), 4);
+        for (UINT i = 0; i < 4; ++i) {
+            EXPECT_EQ(MenuText(LanguageMenu(), i, MF_BYPOSITION), names[i]);
+            EXPECT_EQ(GetMenuItemID(LanguageMenu(), i), 10000 + i);
+            EXPECT_EQ(Checked(LanguageMenu(), 10000 + i), i == 2) << names[i];
+            EXPECT_EQ(std::string(Language().list.NameOf(10000 + i)), std::string(names[i]) + ".dll");
+        }
+    }
+    // Identifiers the listing does not hold change nothing.
+    EXPECT_FALSE(Switch(10004));
+    EXPECT_FALSE(Switch(9999));
     EXPECT_STREQ(Language().fileName, "English.dll");
-    EXPECT_EQ(CurrentString(IDS_UNTITLED), "Untitled");
-    ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0], "Invalid Version of Language File. Version 1.0.2.8 is required.");
+    EXPECT_TRUE(calls.empty());
 }
 
-TEST_F(LanguageLibraryTest, StartEndsWhenEnglishItselfIsMissingOrTooOld) {
-    {
-        ProgramFolder empty;
-        std::uint32_t language = 10001;
-        EXPECT_FALSE(StartLanguage(empty.path(), &language));
-        ASSERT_EQ(messages().size(), 2u);
-        EXPECT_EQ(messages()[1], "Invalid Version of Defaut Language File. Version 1.0.2.8 is required.");
-        EXPECT_FALSE(Language().libraryLoaded);
-        EXPECT_EQ(Language().module, nullptr);
-    }
-    MessageRecorder::Texts().clear();
-    ProgramFolder old;
-    old.Add(Fixture("version_1027.dll"), "English.dll");
-    std::uint32_t language = 10000;
-    EXPECT_FALSE(StartLanguage(old.path(), &language));
-    EXPECT_EQ(messages().size(), 2u);
+TEST_F(LanguageTest, NoMemoryForTheListLeavesTheSubmenuEmptyUntilTheNextOpening) {
+    AddShipped();
+    Open();
+    SystemHeap().FailAfter(1);
+    RebuildLanguageMenu(folder_.path());
+    SystemHeap().FailAfter(0);
+    EXPECT_EQ(GetMenuItemCount(LanguageMenu()), 0);
+    EXPECT_EQ(Language().list.Count(), 0u);
+    EXPECT_FALSE(Switch(10000));
+    RebuildLanguageMenu(folder_.path());
+    EXPECT_EQ(GetMenuItemCount(LanguageMenu()), 4);
+}
+
+// The fourth library is loaded itself, not the file the saved-identifier
+// mapping gives for its position; it is saved as English, the language a
+// later start can bring back. Slovak is saved as itself.
+TEST_F(LanguageTest, ChoosingALibraryLoadsThatFileWithItsMenusAndChecks) {
+    AddShipped();
+    Open();
+    MenuChecks checks;
+    checks.wordWrap = true;
+    checks.centerAfterFind = true;
+    ASSERT_TRUE(Switch(Items()["Deutsch"], checks));
+    EXPECT_STREQ(Language().fileName, "Deutsch.dll");
+    EXPECT_EQ(String(IDS_UNTITLED), "Unbenannt");
+    EXPECT_EQ(language_, 10001u);
+    EXPECT_EQ(calls, (Texts{"recent", "write 10001", "status"}));
+    HMENU menu = GetMenu(window_);
+    EXPECT_TRUE(Checked(menu, IDM_WORD_WRAP));
+    EXPECT_TRUE(Checked(menu, IDM_CENTER_AFTER_FIND));
+    EXPECT_FALSE(Checked(menu, IDM_STATUS_BAR));
+    EXPECT_EQ(GetSubMenu(GetSubMenu(menu, 5), 0), LanguageMenu());
+    RebuildLanguageMenu(folder_.path());
+    EXPECT_TRUE(Checked(LanguageMenu(), Items()["Deutsch"]));
+    EXPECT_FALSE(Checked(LanguageMenu(), Items()["English"]));
+
+    ASSERT_TRUE(Switch(Items()["Slovak"]));
+    EXPECT_EQ(language_, 10002u);
+    EXPECT_EQ(MenuText(GetMenu(window_), 0, MF_BYPOSITION), "&S\xfa" "bor");
+    EXPECT_EQ(String(IDS_TRAY_RESTORE).substr(0, 7), "&Obnovi");
+    EXPECT_EQ(MenuText(TrayMenu(), IDM_TRAY_RESTORE, MF_BYCOMMAND), String(IDS_TRAY_RESTORE));
+    EXPECT_EQ(MenuText(TrayMenu(), IDM_TRAY_LEAVE, MF_BYCOMMAND), String(IDS_TRAY_LEAVE));
+    EXPECT_EQ(GetMenuItemCount(TrayMenu()), 2);
+    EXPECT_TRUE(messages.empty());
+}
+
+// Before a library is loaded errors use the built-in English texts, after it
+// the library's own.
+TEST_F(LanguageTest, ErrorsSpeakTheLibrarysLanguageOnceOneIsLoaded) {
+    SystemHeap().FailAfter(1);  // no memory for the version record
+    EXPECT_FALSE(CheckLibraryVersion(nullptr, Built("English").c_str()));
+    EXPECT_TRUE(CheckLibraryVersion(nullptr, Built("English").c_str()));
+    AddShipped();
+    folder_.Add(Fixture("version_1027"), "Old.dll");
+    language_ = 10002;
+    ASSERT_TRUE(StartLanguage(folder_.path(), &language_));
+    HMODULE slovak = Language().module;
+    EXPECT_EQ(LoadLanguageFile(nullptr, folder_.path(), "Old.dll"), nullptr);
+    SystemHeap().FailAfter(1);
+    EXPECT_EQ(LoadLanguageFile(nullptr, folder_.path(), "English.dll"), nullptr);
+    EXPECT_EQ(Language().module, slovak);
+    EXPECT_STREQ(Language().fileName, "Slovak.dll");
+    std::string wrongVersion = String(IDS_WRONG_VERSION);
+    wrongVersion.replace(wrongVersion.find('%'), 1, "1.0.2.8");
+    EXPECT_EQ(messages, (Texts{"Not enough memory.", wrongVersion, String(IDS_NO_MEMORY), wrongVersion}));
+    EXPECT_NE(messages[2], messages[0]);
 }
 
 // A program folder so long that the library path would pass 259 bytes is
 // refused with the loading-error text instead of building a cut path.
-TEST_F(LanguageLibraryTest, OverlongProgramFolderIsRefused) {
+TEST_F(LanguageTest, OverlongProgramFolderIsRefused) {
     std::string folder = "C:\\" + std::string(240, 'x') + "\\";
     EXPECT_EQ(LoadLanguageLibrary(nullptr, folder.c_str(), 10001), nullptr);
-    ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0], "Language Library loading error.");
+    EXPECT_EQ(messages, Texts{"Language Library loading error."});
     EXPECT_EQ(Language().module, nullptr);
 }
 
-// Once a library is loaded, errors speak its language.
-TEST_F(LanguageLibraryTest, AfterStartErrorsComeFromTheLibrary) {
-    ProgramFolder folder;
-    folder.Add(Built("English.dll"), "English.dll");
-    folder.Add(Fixture("version_1027.dll"), "Old.dll");
-    std::uint32_t language = 10001;
-    ASSERT_TRUE(StartLanguage(folder.path(), &language));
+struct BadLibrary {
+    const char* name;
+    const char* fixture;  // nullptr: no file at all
+    bool passes;          // the version check passes
+};
+
+class BadLibraryTest : public LanguageTest, public ::testing::WithParamInterface<BadLibrary> {};
+
+// In place of Slovak, a library that fails the version check is refused
+// silently by the check itself, with a message (the library's own once one
+// is loaded) when chosen at run time or saved, and ends start-up as the only
+// English. One without a menu becomes the language; the window keeps its menu.
+TEST_P(BadLibraryTest, IsRefusedWithAMessageAndChangesNothing) {
+    const BadLibrary& row = GetParam();
+    std::string file = Fixture(row.fixture != nullptr ? row.fixture : "missing");
+    EXPECT_EQ(CheckLibraryVersion(nullptr, file.c_str()), row.passes);
+    EXPECT_TRUE(messages.empty());
+    folder_.Add(Built("English"), "English.dll");
+    if (row.fixture != nullptr) folder_.Add(file, "Slovak.dll");
+    Open();
+    HMENU menu = GetMenu(window_);
     HMODULE english = Language().module;
-    EXPECT_EQ(LoadLanguageFile(nullptr, folder.path(), "Old.dll"), nullptr);
-    EXPECT_EQ(Language().module, english);
-    EXPECT_STREQ(Language().fileName, "English.dll");
-    SystemHeap().FailAfter(1);
-    EXPECT_EQ(LoadLanguageFile(nullptr, folder.path(), "English.dll"), nullptr);
-    ASSERT_EQ(messages().size(), 3u);
-    EXPECT_EQ(messages()[0], "Invalid version of the language file. Version 1.0.2.8 is required.");
-    EXPECT_EQ(messages()[1], "Not enough memory.");
-    EXPECT_EQ(messages()[2], messages()[0]);
+    EXPECT_EQ(Switch(Items()["Slovak"]), row.passes);  // not listed without a file
+    EXPECT_EQ(GetMenu(window_), menu);
+    EXPECT_EQ(GetSubMenu(GetSubMenu(menu, 5), 0), LanguageMenu());
+    EXPECT_EQ(language_, row.passes ? 10002u : 10001u);
+    EXPECT_EQ(Language().module == english, !row.passes);
+    EXPECT_EQ(calls, (row.passes ? Texts{"write 10002", "status"} : Texts{}));
+    Texts refused{"Invalid version of the language file. Version 1.0.2.8 is required."};
+    EXPECT_EQ(messages, row.passes || row.fixture == nullptr ? Texts{} : refused);
+
+    ReleaseLanguage();
+    messages.clear();
+    language_ = 10002;
+    ASSERT_TRUE(StartLanguage(folder_.path(), &language_));
+    EXPECT_EQ(language_, row.passes ? 10002u : 10001u);
+    EXPECT_STREQ(Language().fileName, row.passes ? "Slovak.dll" : "English.dll");
+    const char* builtIn = "Invalid Version of Language File. Version 1.0.2.8 is required.";
+    EXPECT_EQ(messages, row.passes ? Texts{} : Texts{builtIn});
+
+    ReleaseLanguage();
+    messages.clear();
+    ProgramFolder alone;
+    if (row.fixture != nullptr) alone.Add(file, "English.dll");
+    language_ = 10001;
+    EXPECT_EQ(StartLanguage(alone.path(), &language_), row.passes);
+    EXPECT_EQ(Language().module != nullptr, row.passes);
+    const char* noDefault = "Invalid Version of Defaut Language File. Version 1.0.2.8 is required.";
+    EXPECT_EQ(messages, (row.passes ? Texts{} : Texts{builtIn, noDefault}));
+    ReleaseLanguage();
 }
+
+INSTANTIATE_TEST_SUITE_P(Libraries, BadLibraryTest,
+                         ::testing::Values(BadLibrary{"OlderVersion", "version_1027", false},
+                                           BadLibrary{"VersionInAnotherBlock", "wrong_block", false},
+                                           BadLibrary{"NoVersionRecord", "no_version", false},
+                                           BadLibrary{"NoFile", nullptr, false},
+                                           BadLibrary{"WithoutMenus", "menuless", true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace velmo
