@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -96,17 +95,8 @@ protected:
         ASSERT_TRUE(CreateExtraMenus(GetMenu(window_)));
         RebuildLanguageMenu(folder_.path());
     }
-    std::map<std::string, UINT> Items() {
-        std::map<std::string, UINT> items;
-        HMENU menu = LanguageMenu();
-        for (int i = 0; i < GetMenuItemCount(menu); ++i) items[MenuText(menu, i, MF_BYPOSITION)] = GetMenuItemID(menu, i);
-        return items;
-    }
     bool Switch(UINT command, const MenuChecks& checks = {}) {
-        LanguageSwitchHooks hooks;
-        hooks.insertRecentItems = InsertRecent;
-        hooks.writeLanguage = WriteLanguage;
-        hooks.refreshStatus = RefreshStatus;
+        const LanguageSwitchHooks hooks{InsertRecent, WriteLanguage, RefreshStatus};
         return SwitchLanguage(window_, folder_.path(), command, &language_, checks, hooks);
     }
 
@@ -115,16 +105,18 @@ protected:
     HWND window_ = nullptr;
 };
 
-TEST_F(LanguageTest, MenusCarryTheLibraryTextsAndListEveryLibraryOnce) {
+// The libraries are listed in the folder's name order from 10000, however
+// often the list is rebuilt, the current one checked. A fourth library is
+// loaded itself, not the file the saved-identifier mapping gives for its
+// position, and saved as English, which a later start can bring back; Slovak
+// is saved as itself.
+TEST_F(LanguageTest, ListsEveryLibraryOnceAndLoadsTheChosenFile) {
     AddShipped();
     Open();
-    // The Language submenu stands right in front of command 500.
-    HMENU options = GetSubMenu(GetMenu(window_), 5);
+    HMENU options = GetSubMenu(GetMenu(window_), 5);  // the submenu stands right in front of command 500
     EXPECT_EQ(GetSubMenu(options, 0), LanguageMenu());
     EXPECT_EQ(MenuText(options, 0, MF_BYPOSITION), "&Language");
     EXPECT_EQ(GetMenuItemID(options, 1), static_cast<UINT>(IDM_STAY_ON_TOP));
-    // In the folder's name order from 10000, however often it is rebuilt,
-    // with the current library checked.
     const char* names[] = {"Czech", "Deutsch", "English", "Slovak"};
     for (int round = 0; round < 3; ++round) {
         RebuildLanguageMenu(folder_.path());
@@ -136,36 +128,14 @@ TEST_F(LanguageTest, MenusCarryTheLibraryTextsAndListEveryLibraryOnce) {
             EXPECT_EQ(std::string(Language().list.NameOf(10000 + i)), std::string(names[i]) + ".dll");
         }
     }
-    // Identifiers the listing does not hold change nothing.
     EXPECT_FALSE(Switch(10004));
     EXPECT_FALSE(Switch(9999));
-    EXPECT_STREQ(Language().fileName, "English.dll");
     EXPECT_TRUE(calls.empty());
-}
 
-TEST_F(LanguageTest, NoMemoryForTheListLeavesTheSubmenuEmptyUntilTheNextOpening) {
-    AddShipped();
-    Open();
-    SystemHeap().FailAfter(1);
-    RebuildLanguageMenu(folder_.path());
-    SystemHeap().FailAfter(0);
-    EXPECT_EQ(GetMenuItemCount(LanguageMenu()), 0);
-    EXPECT_EQ(Language().list.Count(), 0u);
-    EXPECT_FALSE(Switch(10000));
-    RebuildLanguageMenu(folder_.path());
-    EXPECT_EQ(GetMenuItemCount(LanguageMenu()), 4);
-}
-
-// The fourth library is loaded itself, not the file the saved-identifier
-// mapping gives for its position; it is saved as English, the language a
-// later start can bring back. Slovak is saved as itself.
-TEST_F(LanguageTest, ChoosingALibraryLoadsThatFileWithItsMenusAndChecks) {
-    AddShipped();
-    Open();
     MenuChecks checks;
     checks.wordWrap = true;
     checks.centerAfterFind = true;
-    ASSERT_TRUE(Switch(Items()["Deutsch"], checks));
+    ASSERT_TRUE(Switch(10001, checks));
     EXPECT_STREQ(Language().fileName, "Deutsch.dll");
     EXPECT_EQ(String(IDS_UNTITLED), "Unbenannt");
     EXPECT_EQ(language_, 10001u);
@@ -176,22 +146,36 @@ TEST_F(LanguageTest, ChoosingALibraryLoadsThatFileWithItsMenusAndChecks) {
     EXPECT_FALSE(Checked(menu, IDM_STATUS_BAR));
     EXPECT_EQ(GetSubMenu(GetSubMenu(menu, 5), 0), LanguageMenu());
     RebuildLanguageMenu(folder_.path());
-    EXPECT_TRUE(Checked(LanguageMenu(), Items()["Deutsch"]));
-    EXPECT_FALSE(Checked(LanguageMenu(), Items()["English"]));
+    EXPECT_TRUE(Checked(LanguageMenu(), 10001));
+    EXPECT_FALSE(Checked(LanguageMenu(), 10002));
 
-    ASSERT_TRUE(Switch(Items()["Slovak"]));
+    ASSERT_TRUE(Switch(10003));
     EXPECT_EQ(language_, 10002u);
     EXPECT_EQ(MenuText(GetMenu(window_), 0, MF_BYPOSITION), "&S\xfa" "bor");
     EXPECT_EQ(String(IDS_TRAY_RESTORE).substr(0, 7), "&Obnovi");
     EXPECT_EQ(MenuText(TrayMenu(), IDM_TRAY_RESTORE, MF_BYCOMMAND), String(IDS_TRAY_RESTORE));
     EXPECT_EQ(MenuText(TrayMenu(), IDM_TRAY_LEAVE, MF_BYCOMMAND), String(IDS_TRAY_LEAVE));
-    EXPECT_EQ(GetMenuItemCount(TrayMenu()), 2);
     EXPECT_TRUE(messages.empty());
 }
 
+TEST_F(LanguageTest, NoMemoryForTheListLeavesTheSubmenuEmptyUntilTheNextOpening) {
+    AddShipped();
+    Open();
+    SystemHeap().FailAfter(1);
+    RebuildLanguageMenu(folder_.path());
+    SystemHeap().FailAfter(0);
+    EXPECT_EQ(GetMenuItemCount(LanguageMenu()), 0);
+    EXPECT_FALSE(Switch(10000));
+    RebuildLanguageMenu(folder_.path());
+    EXPECT_EQ(GetMenuItemCount(LanguageMenu()), 4);
+}
+
 // Before a library is loaded errors use the built-in English texts, after it
-// the library's own.
+// the library's own. A program folder so long that a library's path would
+// pass 259 bytes is refused instead of building a cut path.
 TEST_F(LanguageTest, ErrorsSpeakTheLibrarysLanguageOnceOneIsLoaded) {
+    EXPECT_EQ(LoadLanguageLibrary(nullptr, ("C:\\" + std::string(240, 'x') + "\\").c_str(), 10001), nullptr);
+    EXPECT_EQ(Language().module, nullptr);
     SystemHeap().FailAfter(1);  // no memory for the version record
     EXPECT_FALSE(CheckLibraryVersion(nullptr, Built("English").c_str()));
     EXPECT_TRUE(CheckLibraryVersion(nullptr, Built("English").c_str()));
@@ -207,17 +191,9 @@ TEST_F(LanguageTest, ErrorsSpeakTheLibrarysLanguageOnceOneIsLoaded) {
     EXPECT_STREQ(Language().fileName, "Slovak.dll");
     std::string wrongVersion = String(IDS_WRONG_VERSION);
     wrongVersion.replace(wrongVersion.find('%'), 1, "1.0.2.8");
-    EXPECT_EQ(messages, (Texts{"Not enough memory.", wrongVersion, String(IDS_NO_MEMORY), wrongVersion}));
-    EXPECT_NE(messages[2], messages[0]);
-}
-
-// A program folder so long that the library path would pass 259 bytes is
-// refused with the loading-error text instead of building a cut path.
-TEST_F(LanguageTest, OverlongProgramFolderIsRefused) {
-    std::string folder = "C:\\" + std::string(240, 'x') + "\\";
-    EXPECT_EQ(LoadLanguageLibrary(nullptr, folder.c_str(), 10001), nullptr);
-    EXPECT_EQ(messages, Texts{"Language Library loading error."});
-    EXPECT_EQ(Language().module, nullptr);
+    EXPECT_EQ(messages, (Texts{"Language Library loading error.", "Not enough memory.", wrongVersion,
+                               String(IDS_NO_MEMORY), wrongVersion}));
+    EXPECT_NE(messages[3], messages[1]);
 }
 
 struct BadLibrary {
@@ -242,7 +218,7 @@ TEST_P(BadLibraryTest, IsRefusedWithAMessageAndChangesNothing) {
     Open();
     HMENU menu = GetMenu(window_);
     HMODULE english = Language().module;
-    EXPECT_EQ(Switch(Items()["Slovak"]), row.passes);  // not listed without a file
+    EXPECT_EQ(Switch(10001), row.passes);  // Slovak, unlisted without a file
     EXPECT_EQ(GetMenu(window_), menu);
     EXPECT_EQ(GetSubMenu(GetSubMenu(menu, 5), 0), LanguageMenu());
     EXPECT_EQ(language_, row.passes ? 10002u : 10001u);
