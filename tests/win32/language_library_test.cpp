@@ -111,9 +111,7 @@ TEST_F(LanguageTest, ListsEveryLibraryOnceAndLoadsTheChosenFile) {
         }
     }
     EXPECT_FALSE(Switch(10004));
-    MenuChecks checks;
-    checks.wordWrap = true;
-    checks.centerAfterFind = true;
+    MenuChecks checks{true, false, false, false, false, false, true};  // word wrap, centre after find
     ASSERT_TRUE(Switch(10001, checks));
     EXPECT_STREQ(Language().fileName, "Deutsch.dll");
     EXPECT_EQ(String(IDS_UNTITLED), "Unbenannt");

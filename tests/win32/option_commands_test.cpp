@@ -145,11 +145,9 @@ TEST_F(OptionCommandsTest, TheControlGetsEveryDisplaySettingAtStart) {
     for (const OptionRow& row : kRows) {
         settings_.*row.member = static_cast<std::int32_t>(row.command);
         if (row.message != 0) expected.emplace_back(row.message, row.command, 0);
-        if (row.command == kCmdLastColour) expected.emplace_back(EVM_SETPADDING, 2, 5);
-        if (row.command == kCmdLastColour) expected.emplace_back(EVM_SETMARGINS, 3, 3);
     }
-    settings_.paddingAbove = 2;
     settings_.paddingBelow = 5;
+    expected.insert(expected.begin() + 10, {{EVM_SETPADDING, 0, 5}, {EVM_SETMARGINS, 3, 3}});
     SendDisplaySettings(view_, settings_);
     EXPECT_EQ(sent, expected);
 }
