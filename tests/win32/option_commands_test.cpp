@@ -192,6 +192,18 @@ TEST_F(OptionCommandsTest, DialogAnswersAreAppliedAndWritten) {
     EXPECT_FALSE(ChooseEditingFont(context_));
 }
 
+// Padding and margins typed into their dialogs unchecked are kept to what the
+// layout can take; both keys are written whatever the dialog did.
+TEST_F(OptionCommandsTest, SpacingIsClampedSentAndWritten) {
+    settings_.paddingBelow = 70000;
+    settings_.leftMargin = -4;
+    ApplyLinePadding(context_);
+    ApplyTextMargins(context_);
+    EXPECT_EQ(sent, (SentList{{EVM_SETPADDING, 0, 1000}, {EVM_SETMARGINS, 0, 3}}));
+    EXPECT_EQ(file_.writes, (Keys{"PaddingAbove", "PaddingBelow", "LeftMargin", "RightMargin"}));
+    EXPECT_EQ(file_.values["PaddingBelow"], "1000");
+}
+
 TEST_F(OptionCommandsTest, NormalPlacementSurvivesMaximising) {
     ShowWindow(main_, SW_SHOWMAXIMIZED);
     Placement p;
