@@ -12,28 +12,16 @@ namespace {
 constexpr std::uint32_t kAll = 0xFFFFFFFFu;
 
 const char* Name(EditResult result) {
-    switch (result) {
-        case EditResult::Done: return "Done";
-        case EditResult::DoneWithoutRecord: return "DoneWithoutRecord";
-        case EditResult::NothingChanged: return "NothingChanged";
-        case EditResult::Refused: return "Refused";
-        case EditResult::Cancelled: return "Cancelled";
-        case EditResult::NoTextSpace: return "NoTextSpace";
-        case EditResult::NoTableSpace: return "NoTableSpace";
-    }
-    return "?";
+    static const char* const kNames[] = {"Done",      "DoneWithoutRecord", "NothingChanged", "Refused",
+                                         "Cancelled", "NoTextSpace",       "NoTableSpace"};
+    return kNames[static_cast<int>(result)];
 }
 
-// Widths from 0 to 12 with a few very wide characters; "x" is 5 to 9.
+// New random font widths; control characters stay shown or hidden.
 void SetRandomWidths(CharWidthTable& widths, std::uint32_t seed) {
     std::mt19937 rng(seed);
-    std::uint32_t font[256];
-    for (std::uint32_t& w : font) w = rng() % 13;
-    font['x'] = 5 + rng() % 5;
-    font['W'] = 40 + rng() % 30;
     bool shown = widths.ControlCharsShown();
-    widths = CharWidthTable{};
-    widths.SetFontWidths(font);
+    widths = test::RandomWidths(rng);
     widths.ShowControlChars(shown);
 }
 
@@ -301,15 +289,7 @@ void EditingDriver::CompareWithModel() {
 // Wrap off: the line table against a rebuild. Wrap on: the rows against the
 // literal rules for the measurements they were broken with.
 void EditingDriver::CompareLayout(const std::string& text) {
-    if (!store_.WordWrap()) {
-        const LineTable& lines = store_.Lines();
-        std::vector<std::uint32_t> entries(lines.entries, lines.entries + lines.last + 2);
-        mismatch_.Same(entries, ReferenceEntries(text), "line table");
-        mismatch_.Same(lines.count, lines.last + 1, "line count");
-        mismatch_.Same(lines.logicalCount, lines.count, "logical line count");
-        mismatch_.Same(lines.free, lines.blockSize - 4 * (lines.last + 2), "free table bytes");
-        return;
-    }
+    if (!store_.WordWrap()) return CheckLineTable(mismatch_, store_.Lines(), text);
     const RowTable& rows = store_.Rows();
     WrapRules rules = store_.Rules();
     mismatch_.Same(test::TableEntries(rows), test::ReferenceRows(text, *rules.widths, rules.wrapWidth), "rows");

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "../../common/mismatch.h"
 #include "editview/model/editing.h"
 
 namespace velmo::testing {
@@ -21,6 +22,15 @@ inline std::vector<std::uint32_t> ReferenceEntries(const std::string& text) {
     }
     entries.push_back(Size(text));
     return entries;
+}
+
+// A line table against those starts, with its counts and free bytes.
+inline void CheckLineTable(Mismatch& check, const LineTable& lines, const std::string& text) {
+    check.Same(std::vector<std::uint32_t>(lines.entries, lines.entries + lines.last + 2), ReferenceEntries(text),
+               "line table");
+    check.Same(lines.count, lines.last + 1, "line count");
+    check.Same(lines.logicalCount, lines.count, "logical line count");
+    check.Same(lines.free, lines.blockSize - 4 * (lines.last + 2), "free table bytes");
 }
 
 // Notes every notification as a word; answers the full-history questions as
