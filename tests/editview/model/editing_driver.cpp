@@ -205,11 +205,13 @@ void EditingDriver::Reopen() {
 }
 
 // A failed step must not have been possible without an injected failure or
-// a refused question, and must have told nothing of a change.
+// a refused question, must have told the parent why, and nothing of a change.
 void EditingDriver::ExpectFailure(EditResult got) {
     std::string log = events_.Take();
     ++seen_[Name(got)];
     mismatch_.Holds(armed_, std::string("failed without an injected failure: ") + Name(got));
+    const char* why = got == EditResult::NoTextSpace ? "maxtext" : got == EditResult::Cancelled ? "full" : "errspace";
+    mismatch_.Holds(log.find(why) != std::string::npos, std::string(Name(got)) + " not told: " + log);
     mismatch_.Holds(log.find("change") == std::string::npos, "a failed edit told of a change: " + log);
 }
 
@@ -228,9 +230,11 @@ void EditingDriver::ExpectEdit(const Expected& want, EditResult got) {
     if (got != EditResult::Done && got != EditResult::DoneWithoutRecord) return ExpectFailure(got);
     bool withRecord = got == EditResult::Done;
     mismatch_.Holds(withRecord == want.recorded || armed_, std::string("unexpected ") + Name(got));
-    std::string log = events_.Take();
+    // An edit made without its record tells why: a typed key's record had no
+    // room, or the parent let a replacement go ahead without one.
+    std::string why = withRecord || !want.recorded ? "" : want.simpleRecord ? "errspace " : "undofull ";
+    mismatch_.Same(events_.Take(), why + "edited change caret*", "notifications");
     ++seen_[Name(got)];
-    mismatch_.Same(log.substr(log.size() < 20 ? 0 : log.size() - 20), "edited change caret*", "notifications");
     model_.ApplyEdit(want, withRecord);
     CompareSpan(want.start, want.end - want.start, Size(want.text));
 }
@@ -242,7 +246,8 @@ void EditingDriver::ExpectStepBack(std::vector<ModelStep>& from, std::vector<Mod
     }
     if (got != EditResult::Done && got != EditResult::DoneWithoutRecord) return ExpectFailure(got);
     mismatch_.Holds(got == EditResult::Done || armed_, "step back made without its record");
-    events_.Take();
+    std::string why = got == EditResult::Done ? "" : &to == &model_.redo ? "redofull " : "undofull ";
+    mismatch_.Same(events_.Take(), why + "edited change caret*", "notifications");
     ++seen_[std::string("step back ") + Name(got)];
     ModelStep step = from.back();
     model_.ApplyStepBack(from, to, got == EditResult::Done);

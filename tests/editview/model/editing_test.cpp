@@ -110,18 +110,22 @@ TEST_F(FullUndoPoolTest, ParentDecidesOnAReplacementWithoutRecord) {
     ExpectSteps(0, 0);
 }
 
-// Undo must not pop its record (nor write the redo one) unless it goes ahead.
+// Undo must not pop its record (nor write the redo one) unless it goes ahead;
+// going ahead without the redo record empties the redo side.
 TEST_F(EditingTest, UndoWhoseRedoRecordCannotBeKept) {
     const std::string longText(70000, 'r');
     Type("ab");
     store.SetSelection(1, 1);
     Replace(longText);
+    store.SetSelection(0, 0);
+    Type("x");
+    editor.Undo();
     events.allowWithoutRedo = false;
     SystemHeap().FailAlways(true);
     events.Take();
     EXPECT_EQ(editor.Undo(), EditResult::Cancelled);
     EXPECT_EQ(events.Take(), "redofull");
-    ExpectSteps(3, 0);
+    ExpectSteps(3, 1);
     ExpectDocument("a" + longText + "b");
     events.allowWithoutRedo = true;
     EXPECT_EQ(editor.Undo(), EditResult::DoneWithoutRecord);
