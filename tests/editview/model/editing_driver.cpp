@@ -279,12 +279,10 @@ void EditingDriver::CompareWithModel() {
     mismatch_.Same(store_.Buffer().free, SystemHeap().Size(store_.Buffer().handle) - store_.Length(), "free text");
     CompareLayout(text);
     const Selection& sel = store_.Sel();
-    mismatch_.Same(sel.start, model_.selStart, "selection start");
-    mismatch_.Same(sel.end, model_.selEnd, "selection end");
-    mismatch_.Same(sel.caret, model_.caret, "caret");
-    mismatch_.Same(sel.anchor, model_.anchor, "anchor");
-    mismatch_.Same(store_.CaretLine(), model_.CaretLine(), "caret line");
-    mismatch_.Same(store_.CaretColumn(), model_.CaretColumn(), "caret column");
+    mismatch_.Same(std::vector{sel.start, sel.end, sel.caret, sel.anchor, store_.CaretLine(), store_.CaretColumn()},
+                   std::vector{model_.selStart, model_.selEnd, model_.caret, model_.anchor, model_.CaretLine(),
+                               model_.CaretColumn()},
+                   "selection start, end, caret, anchor; caret line, column");
     mismatch_.Same(store_.modified, model_.modified, "modified flag");
     CompareHistory(store_.Undo(), model_.undo, "undo");
     CompareHistory(store_.Redo(), model_.redo, "redo");
