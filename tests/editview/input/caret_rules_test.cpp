@@ -93,8 +93,8 @@ TEST(CaretRules, PageMovesKeepTheScreenRow) {
     } cases[] = {{true, {13, 10, 10, 10, 99}, 20, 3}, {true, {95, 90, 10, 10, 99}, 90, 9},
                  {true, {2, 0, 10, 10, 4}, 0, 4},     {true, {43, 10, 10, 10, 99}, 50, 3},
                  {false, {23, 20, 10, 10, 99}, 10, 3}, {false, {3, 0, 10, 10, 99}, 0, 0},
-                 {false, {14, 5, 10, 10, 99}, 0, 9},   {false, {43, 80, 10, 10, 99}, 30, 3},
-                 {false, {5, 0, 0, 0, 9}, 4, 0}};
+                 {false, {14, 5, 10, 10, 99}, 0, 9},   {false, {10, 5, 10, 10, 99}, 0, 5},
+                 {false, {43, 80, 10, 10, 99}, 30, 3}, {false, {5, 0, 0, 0, 9}, 4, 0}};
     for (const auto& c : cases) {
         PageMove move = c.down ? PageDownMove(c.frame) : PageUpMove(c.frame);
         EXPECT_EQ(move.first, c.first) << (c.down ? "down" : "up") << " from row " << c.frame.caretRow;

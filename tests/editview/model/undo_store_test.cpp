@@ -66,7 +66,7 @@ TEST_F(UndoStoreTest, BlocksGrowByTheirStepsAndClearingKeepsThem) {
 // to a small block that would be overrun), keeps its records as they are.
 TEST_F(UndoStoreTest, FailedGrowthKeepsRecords) {
     Push(5, 6, "keep");
-    EXPECT_FALSE(store.Reserve(0xFFFFFFF0u));
+    EXPECT_FALSE(store.Reserve(0xFFFFFFFFu));
     SystemHeap().FailAlways(true);
     EXPECT_FALSE(store.Reserve(70000));
     SystemHeap().FailAlways(false);
