@@ -261,9 +261,7 @@ void EditingDriver::CompareSpan(std::uint32_t start, std::uint32_t removed, std:
     mismatch_.Same(span.offset, start, "edited offset");
     mismatch_.Same(span.removed, removed, "edited bytes removed");
     mismatch_.Same(span.inserted, inserted, "edited bytes inserted");
-    std::vector<std::uint32_t> entries = ReferenceEntries(model_.text);
-    auto line = static_cast<std::uint32_t>(std::upper_bound(entries.begin(), entries.end() - 1, start) - entries.begin() - 1);
-    mismatch_.Same(span.line, line, "edited line");
+    mismatch_.Same(span.line, ReferenceLine(model_.text, start), "edited line");
     bool changed = store_.LineCount() != linesBefore_ || store_.RowCount() != rowsBefore_;
     mismatch_.Same(span.linesChanged, changed, "lines or rows changed");
 }
@@ -323,9 +321,7 @@ void EditingDriver::CompareQueries() {
         mismatch_.Same(store_.LineSize(line), inside ? entries[line + 1] - entries[line] : 0, "line size");
     }
     for (std::uint32_t offset : {0u, model_.Length(), choices_->Below(model_.Length() + 1)}) {
-        auto after = std::upper_bound(entries.begin(), entries.end() - 1, offset);
-        mismatch_.Same(store_.LineFromOffset(offset), static_cast<std::uint32_t>(after - entries.begin() - 1),
-                       "line from offset");
+        mismatch_.Same(store_.LineFromOffset(offset), ReferenceLine(model_.text, offset), "line from offset");
         mismatch_.Same(store_.LineTextEnd(offset), model_.LineTextEnd(offset), "line text end");
     }
     std::uint32_t row = store_.CaretRow(), caret = store_.Sel().caret;

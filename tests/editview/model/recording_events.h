@@ -2,6 +2,7 @@
 // The editor's notifications noted as words, and the plain facts of a text
 // that editing tests compare with: its bytes as the editor takes them and
 // its line starts found the slow, obvious way.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -22,6 +23,13 @@ inline std::vector<std::uint32_t> ReferenceEntries(const std::string& text) {
     }
     entries.push_back(Size(text));
     return entries;
+}
+
+// The line holding `offset`, from those starts (past the end: the last).
+inline std::uint32_t ReferenceLine(const std::string& text, std::uint32_t offset) {
+    std::vector<std::uint32_t> starts = ReferenceEntries(text);
+    starts.pop_back();
+    return static_cast<std::uint32_t>(std::upper_bound(starts.begin(), starts.end(), offset) - starts.begin() - 1);
 }
 
 // A line table against those starts, with its counts and free bytes.
