@@ -204,12 +204,14 @@ void EditingDriver::Reopen() {
     model_.modified = false;
 }
 
-// A failed step must not have been possible without an injected failure or
-// a refused question, must have told the parent why, and nothing of a change.
-void EditingDriver::ExpectFailure(EditResult got) {
+// A failed step must not have been possible without an injected failure, nor
+// cancelled when the parent let it go ahead; it must have told the parent
+// why, and nothing of a change.
+void EditingDriver::ExpectFailure(EditResult got, bool allowed) {
     std::string log = events_.Take();
     ++seen_[Name(got)];
     mismatch_.Holds(armed_, std::string("failed without an injected failure: ") + Name(got));
+    mismatch_.Holds(got != EditResult::Cancelled || !allowed, "cancelled though the parent let it go ahead");
     const char* why = got == EditResult::NoTextSpace ? "maxtext" : got == EditResult::Cancelled ? "full" : "errspace";
     mismatch_.Holds(log.find(why) != std::string::npos, std::string(Name(got)) + " not told: " + log);
     mismatch_.Holds(log.find("change") == std::string::npos, "a failed edit told of a change: " + log);
@@ -227,12 +229,14 @@ void EditingDriver::ExpectEdit(const Expected& want, EditResult got) {
             return;
         case Expected::Edit: break;
     }
-    if (got != EditResult::Done && got != EditResult::DoneWithoutRecord) return ExpectFailure(got);
+    bool allowed = events_.allowWithoutUndo;
+    if (got != EditResult::Done && got != EditResult::DoneWithoutRecord) return ExpectFailure(got, allowed);
     bool withRecord = got == EditResult::Done;
     mismatch_.Holds(withRecord == want.recorded || armed_, std::string("unexpected ") + Name(got));
     // An edit made without its record tells why: a typed key's record had no
     // room, or the parent let a replacement go ahead without one.
     std::string why = withRecord || !want.recorded ? "" : want.simpleRecord ? "errspace " : "undofull ";
+    mismatch_.Holds(why != "undofull " || allowed, "went ahead though the parent said no");
     mismatch_.Same(events_.Take(), why + "edited change caret*", "notifications");
     ++seen_[Name(got)];
     model_.ApplyEdit(want, withRecord);
@@ -244,8 +248,9 @@ void EditingDriver::ExpectStepBack(std::vector<ModelStep>& from, std::vector<Mod
         mismatch_.Same(std::string(Name(got)), "NothingChanged", "step back with an empty history");
         return;
     }
-    if (got != EditResult::Done && got != EditResult::DoneWithoutRecord) return ExpectFailure(got);
-    mismatch_.Holds(got == EditResult::Done || armed_, "step back made without its record");
+    bool allowed = &to == &model_.redo ? events_.allowWithoutRedo : events_.allowWithoutUndo;
+    if (got != EditResult::Done && got != EditResult::DoneWithoutRecord) return ExpectFailure(got, allowed);
+    mismatch_.Holds(got == EditResult::Done || (armed_ && allowed), "step back made without its record");
     std::string why = got == EditResult::Done ? "" : &to == &model_.redo ? "redofull " : "undofull ";
     mismatch_.Same(events_.Take(), why + "edited change caret*", "notifications");
     ++seen_[std::string("step back ") + Name(got)];
