@@ -1,6 +1,6 @@
 // Edits stopped by memory or by the parent's answer, in the exact states
-// the random driver seldom builds: a text block with no room at all, a full
-// undo pool, a table that must grow, sizes beyond 32 bits.
+// the random driver seldom builds: a text block with no room at all, a table
+// that must grow, sizes beyond 32 bits, an undo that loses its redo record.
 #include "editview/model/editing.h"
 
 #include <gtest/gtest.h>
@@ -69,45 +69,6 @@ TEST_F(EditingTest, TableGrowthFailureLeavesNoTrace) {
         EXPECT_EQ(Text(), "x" + inserted + "yb");
         EXPECT_EQ(store.RowCount(), wrap ? inserted.size() + 3 : 20001u);
     }
-}
-
-// Fills the undo text pool to the last byte, so that the next record with
-// any text needs it to grow, which always fails.
-class FullUndoPoolTest : public EditingFixture {
-protected:
-    void SetUp() override {
-        EditingFixture::SetUp();
-        SetText(std::string(UndoStore::kPoolStep, 'p'));
-        store.SetSelection(0, UndoStore::kPoolStep);
-        editor.DeleteSelection();
-        Type("abc");
-        editor.Undo();
-        ExpectSteps(3, 1);
-        events.Take();
-        SystemHeap().FailAlways(true);
-    }
-};
-
-// Old records would point at offsets that no longer fit the text.
-TEST_F(FullUndoPoolTest, TypedKeyWithoutRecordEmptiesBothHistories) {
-    EXPECT_EQ(Type("\b"), EditResult::DoneWithoutRecord);
-    EXPECT_EQ(events.Take(), "errspace edited change caret*");
-    ExpectDocument("a");
-    ExpectSteps(0, 0);
-}
-
-TEST_F(FullUndoPoolTest, ParentDecidesOnAReplacementWithoutRecord) {
-    store.SetSelection(0, 2);
-    events.allowWithoutUndo = false;
-    EXPECT_EQ(Replace("Q"), EditResult::Cancelled);
-    EXPECT_EQ(events.Take(), "undofull");
-    ExpectDocument("ab");
-    ExpectSelection(0, 2, 2);
-    ExpectSteps(3, 1);
-    events.allowWithoutUndo = true;
-    EXPECT_EQ(Replace("Q"), EditResult::DoneWithoutRecord);
-    ExpectDocument("Q");
-    ExpectSteps(0, 0);
 }
 
 // Undo must not pop its record (nor write the redo one) unless it goes ahead;
