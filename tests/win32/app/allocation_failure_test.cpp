@@ -1,9 +1,9 @@
 // Every allocation of a user's operation fails in turn — the first, then the
 // second, and so on until the operation makes no more — in the real main
-// window and control: each time the document (its bytes, name, modified flag
-// wrap mode and undo step) and its file stay as they were and the user is told with one
-// of the operation's documented messages, or the operation is complete and
-// nothing is said.
+// window and control: each time the document (its bytes, name, modified flag,
+// wrap mode and undo step) and its file stay as they were and the user is
+// told with one of the operation's documented messages, or the operation is
+// complete and nothing is said.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <dlgs.h>

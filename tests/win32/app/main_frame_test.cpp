@@ -27,13 +27,10 @@ TEST_F(MainFrameTest, StartsConfiguredFromTheSettingsAndShowsThePositionInTheSta
     App().settings.centerVertAfterFind = 1;
     App().settings.fullScr = 1;
     Start();
-    EXPECT_EQ(GetDlgCtrlID(App().editView), 101);
     EXPECT_EQ(GetWindowLongA(App().mainWindow, GWL_STYLE) & WS_CAPTION, 0);
     EXPECT_TRUE(Checked(IDM_LINE_NUMBERS));
     EXPECT_TRUE(Checked(IDM_CENTER_AFTER_FIND));
-    EXPECT_TRUE(Checked(IDM_STATUS_BAR));
     EXPECT_TRUE(Checked(IDM_FULL_SCREEN));
-    EXPECT_FALSE(Checked(IDM_WORD_WRAP));
     EXPECT_EQ(Title(), "Velmo 2 - Untitled");
     EXPECT_EQ(StatusPart(0), "Line 1, column 1, selected 0");
     EXPECT_EQ(StatusPart(6), std::string(" CP: ") + App().codePage);
