@@ -62,28 +62,18 @@ private:
 };
 
 // The first top-level window of class `name` that belongs to `process`.
-struct WindowSearch {
-    DWORD process;
-    const char* name;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<WindowSearch*>(lParam);
-    char name[32];
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search->process || !GetClassNameA(window, name, sizeof name) || std::string(name) != search->name) {
-        return TRUE;
-    }
-    search->found = window;
-    return FALSE;
-}
-
-HWND WaitForWindow(DWORD process, const char* className) {
-    WindowSearch search{process, className, nullptr};
-    WaitUntil([&] { return !EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search)); });
-    return search.found;
+HWND WaitForWindow(DWORD process, const char* name) {
+    HWND found = nullptr;
+    WaitUntil([&] {
+        for (found = FindWindowExA(nullptr, nullptr, name, nullptr); found != nullptr;
+             found = FindWindowExA(nullptr, found, name, nullptr)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(found, &owner);
+            if (owner == process) return true;
+        }
+        return false;
+    });
+    return found;
 }
 
 // One running copy of the program and its main window.
