@@ -35,13 +35,11 @@ step() { echo "-- $*"; }
 windows_path() { echo "Z:${1//\//\\}"; }
 
 probe() {
-    local out status=0
-    out=$(mktemp)
+    local status=0
     # Output through a file: a Wine service started meanwhile could inherit
     # a pipe and hold it open.
-    wine "$JOURNEY_PROBE" "$journey" "$@" >"$out" 2>&1 </dev/null || status=$?
-    cat "$out"
-    rm -f "$out"
+    wine "$JOURNEY_PROBE" "$journey" "$@" >"$log.probe" 2>&1 </dev/null || status=$?
+    cat "$log.probe"
     return $status
 }
 
@@ -162,9 +160,10 @@ finish() {
     if [ $status -ne 0 ]; then
         screenshot failed || true
         probe show >&2 || true
-        probe end >/dev/null || true
+        wait_ms=0
     fi
-    probe gone "$wait_ms" '.' >/dev/null || probe end >/dev/null || true
+    # What is still shown must not outlive the journey.
+    probe gone "$wait_ms" '.' >/dev/null || wine taskkill /f /im Velmo.exe >/dev/null 2>&1 || true
     [ -z "${own_session:-}" ] || stop_wine_session
     if declare -F journey_cleanup >/dev/null; then journey_cleanup; fi
     [ -n "${JOURNEY_PROGRAM_FOLDER:-}" ] || rm -rf "$folder"

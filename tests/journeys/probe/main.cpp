@@ -2,14 +2,13 @@
 //   journey_probe DESKTOP show               the snapshot
 //   journey_probe DESKTOP wait MS PATTERN    waits until a line matches, prints it
 //   journey_probe DESKTOP gone MS PATTERN    waits until no line matches
-//   journey_probe DESKTOP end                ends the programs shown there
 // DESKTOP names the Wine desktop the program runs on. The snapshot holds one
 // line per fact, read through the windows' own interfaces from this process:
 //   main <pid> <x>,<y> <w>x<h> <title>       a window of class "Velmo 2"
 //   edit <pid> <x>,<y> <w>x<h>               its text area, screen pixels
 //   status <pid> <part 0>|<part 1>|...
 //   dialog <pid> <x>,<y> <w>x<h> <caption>|<message text>
-// A wait that times out prints the last snapshot and exits 1.
+// A wait that times out exits 1.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -48,12 +47,6 @@ std::string Text(HWND window) {
     return text;
 }
 
-LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    DWORD_PTR answer = 0;
-    SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 2000, &answer);
-    return static_cast<LRESULT>(answer);
-}
-
 // SB_GETTEXT writes through a pointer, which the system does not carry across
 // processes: the text goes to a buffer inside the bar's own process.
 std::string StatusParts(HWND bar) {
@@ -62,13 +55,13 @@ std::string StatusParts(HWND bar) {
     HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
     void* buffer = nullptr;
     if (process != nullptr) buffer = VirtualAllocEx(process, nullptr, kTextRoom, MEM_COMMIT, PAGE_READWRITE);
-    const int count = buffer != nullptr ? static_cast<int>(Ask(bar, SB_GETPARTS, 0, 0)) : 0;
+    const int count = buffer != nullptr ? static_cast<int>(SendMessageA(bar, SB_GETPARTS, 0, 0)) : 0;
     std::string parts;
     for (int i = 0; i < count; ++i) {
         char text[kTextRoom] = "";
         WriteProcessMemory(process, buffer, text, 1, nullptr);
-        if (LOWORD(Ask(bar, SB_GETTEXTLENGTHA, i, 0)) < kTextRoom) {
-            Ask(bar, SB_GETTEXTA, i, reinterpret_cast<LPARAM>(buffer));
+        if (LOWORD(SendMessageA(bar, SB_GETTEXTLENGTHA, i, 0)) < kTextRoom) {
+            SendMessageA(bar, SB_GETTEXTA, i, reinterpret_cast<LPARAM>(buffer));
             ReadProcessMemory(process, buffer, text, kTextRoom - 1, nullptr);
         }
         parts += (i > 0 ? "|" : "") + std::string(text);
@@ -113,20 +106,16 @@ std::vector<std::string> Snapshot(const char* desktopName) {
 // Polls until a line matches (present) or none does (!present).
 int Await(const char* desktop, DWORD timeoutMs, const char* patternText, bool present) {
     const std::regex pattern(patternText);
-    for (const DWORD start = GetTickCount();; Sleep(50)) {
-        const std::vector<std::string> lines = Snapshot(desktop);
-        const std::string* match = nullptr;
-        for (const std::string& line : lines) {
-            if (match == nullptr && std::regex_search(line, pattern)) match = &line;
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(50)) {
+        bool found = false;
+        for (const std::string& line : Snapshot(desktop)) {
+            if (found || !std::regex_search(line, pattern)) continue;
+            found = true;
+            if (present) std::printf("%s\n", line.c_str());
         }
-        if (present && match != nullptr) std::printf("%s\n", match->c_str());
-        if (present == (match != nullptr)) return 0;
-        if (GetTickCount() - start < timeoutMs) continue;
-        std::printf("timed out after %lu ms waiting for %s line matching %s:\n", static_cast<unsigned long>(timeoutMs),
-                    present ? "a" : "no", patternText);
-        for (const std::string& line : lines) std::printf("%s\n", line.c_str());
-        return 1;
+        if (found == present) return 0;
     }
+    return 1;
 }
 
 }  // namespace
@@ -136,21 +125,10 @@ int main(int argc, char** argv) {
     if ((command == "wait" || command == "gone") && argc == 5) {
         return Await(argv[1], std::strtoul(argv[3], nullptr, 10), argv[4], command == "wait");
     }
-    if ((command != "show" && command != "end") || argc != 3) {
-        std::fputs("usage: journey_probe DESKTOP show | wait MS PATTERN | gone MS PATTERN | end\n", stderr);
+    if (command != "show" || argc != 3) {
+        std::fputs("usage: journey_probe DESKTOP show | wait MS PATTERN | gone MS PATTERN\n", stderr);
         return 2;
     }
-    for (const std::string& line : Snapshot(argv[1])) {
-        if (command == "show") {
-            std::printf("%s\n", line.c_str());
-            continue;
-        }
-        // After a failed journey, what is still shown must not outlive it.
-        const DWORD id = std::strtoul(line.c_str() + line.find(' '), nullptr, 10);
-        HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, id);
-        if (process == nullptr) continue;
-        TerminateProcess(process, 1);
-        CloseHandle(process);
-    }
+    for (const std::string& line : Snapshot(argv[1])) std::printf("%s\n", line.c_str());
     return 0;
 }
