@@ -1,12 +1,9 @@
-# Sourced by every journey: a user's copy of the program, the user's hands
-# (X input events through xdotool) and eyes (journey_probe reads what the
-# windows show; pictures of the screen are kept). Nothing here sends the
-# program a window message. CTest passes JOURNEY_DIST (the distribution
-# folder), JOURNEY_PROBE and JOURNEY_ARTEFACTS (where the pictures go). Inside
-# scripts/test.sh the run's display and wineserver are used; alone, a journey
-# starts its own. A journey that sets JOURNEY_PROGRAM_FOLDER runs the program
-# found there instead of a copy of the distribution folder, and may define
-# journey_cleanup.
+# Sourced by every journey: a user's copy of the program (of the distribution
+# folder JOURNEY_DIST, or the one in JOURNEY_PROGRAM_FOLDER), the user's hands
+# (X input events through xdotool) and eyes (JOURNEY_PROBE reads what the
+# windows show; pictures go to JOURNEY_ARTEFACTS). Nothing here sends the
+# program a window message. Alone, outside scripts/test.sh, a journey starts
+# its own display and wineserver. A journey may define journey_cleanup.
 set -euo pipefail
 : "${JOURNEY_PROBE:?}" "${JOURNEY_ARTEFACTS:?}"
 # What the windows show is in the system's code page: compare bytes.
@@ -93,7 +90,8 @@ quit() {
 }
 
 # start_program [ARGUMENT...]: starts Velmo.exe from the program folder on
-# the journey's own Wine desktop and waits for its window and status bar.
+# the journey's own Wine desktop, waits for its window and status bar and
+# clicks into its text.
 start_program() {
     (cd "$folder" && exec wine explorer "/desktop=$journey,1024x768" Velmo.exe "$@") >>"$log" 2>&1 &
     # The first start in a new prefix sets the prefix up further: allow for it.
@@ -108,6 +106,7 @@ start_program() {
     done
     desktop_x=$(sed -n 's/^X=//p' <<<"$geometry")
     desktop_y=$(sed -n 's/^Y=//p' <<<"$geometry")
+    click_text
 }
 
 # open_file FILE: the program started on the file names it in its title.
@@ -144,15 +143,11 @@ await_ini() {
     fail "Velmo.ini: $1 is '$(ini_value "$1")', not '$2'"
 }
 
-# expect_file FILE FORMAT: the file holds exactly the bytes printf makes of FORMAT.
+# expect_file FILE FORMAT: the file holds exactly the bytes printf makes of
+# FORMAT; the differences are shown byte by byte.
 expect_file() {
     printf "$2" >"$folder/expected"
-    cmp -s "$1" "$folder/expected" && return 0
-    echo "expected:" >&2
-    od -c "$folder/expected" >&2
-    echo "found:" >&2
-    od -c "$1" >&2
-    fail "$(basename "$1") differs from what was expected"
+    diff <(od -c "$folder/expected") <(od -c "$1") >&2 || fail "$(basename "$1") differs from what was expected"
 }
 
 finish() {

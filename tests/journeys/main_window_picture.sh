@@ -22,7 +22,6 @@ open_file "$document"
 press alt+v l
 await_ini LineNumbers 1
 # "fast" selected in the third line.
-click_text
 status_after "Line 3, column 14, selected 4" ctrl+Home Down Down ctrl+Right ctrl+Right shift+ctrl+Right shift+Left
 window=$(await '^main [0-9]+ ' | cut -d' ' -f3,4)
 place=${window% *}

@@ -21,7 +21,6 @@ first_row_end() {
 
 step "on a file with a line of 200 characters, word wrap on (Ctrl+W): End stops at the end of the screen row"
 open_file "$document"
-click_text
 await_status "Line 1, column 1, selected 0"
 status_after "Line 1, column 201, selected 0" End
 press ctrl+w
@@ -47,14 +46,12 @@ step "Slovak from Options > Language"
 press alt+o l Down Down Return
 await_status_match "Riadok 1, " >/dev/null
 await_ini Language 10002
-screenshot chosen
 quit
 
 # What start-up must find again: every option, checked by what it does.
 check_restored() {
     local line_word=$1
     open_file "$document"
-    click_text
     await_status_match "$line_word 2, [^ ]+ 1, [^ ]+ 202\\|" >/dev/null  # the gutter selected the line
     [ "$(first_row_end)" = "$font_wrapped_at" ] || fail "the first row does not end at column $font_wrapped_at"
     press ctrl+End Up Home End

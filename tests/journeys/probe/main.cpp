@@ -21,23 +21,17 @@
 namespace {
 
 constexpr SIZE_T kTextRoom = 512;
-constexpr int kMessageTextId = 0xFFFF;  // the static text of a message box
+constexpr int kMessageText = 0xFFFF;  // the static text of a message box
 
-std::string Owner(HWND window) {
+DWORD Owner(HWND window) {
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    return std::to_string(process);
+    return process;
 }
 
-std::string Place(HWND window, bool client) {
-    RECT r{};
-    if (client) {
-        GetClientRect(window, &r);
-        MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
-    } else {
-        GetWindowRect(window, &r);
-    }
-    return Owner(window) + " " + std::to_string(r.left) + "," + std::to_string(r.top) + " " +
+// "<pid> <x>,<y> <w>x<h>": the window's owner and a rectangle on the screen.
+std::string Place(HWND window, const RECT& r) {
+    return std::to_string(Owner(window)) + " " + std::to_string(r.left) + "," + std::to_string(r.top) + " " +
            std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
 }
 
@@ -50,9 +44,7 @@ std::string Text(HWND window) {
 // SB_GETTEXT writes through a pointer, which the system does not carry across
 // processes: the text goes to a buffer inside the bar's own process.
 std::string StatusParts(HWND bar) {
-    DWORD id = 0;
-    GetWindowThreadProcessId(bar, &id);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, Owner(bar));
     void* buffer = nullptr;
     if (process != nullptr) buffer = VirtualAllocEx(process, nullptr, kTextRoom, MEM_COMMIT, PAGE_READWRITE);
     const int count = buffer != nullptr ? static_cast<int>(SendMessageA(bar, SB_GETPARTS, 0, 0)) : 0;
@@ -75,16 +67,22 @@ BOOL CALLBACK Describe(HWND window, LPARAM lParam) {
     auto& lines = *reinterpret_cast<std::vector<std::string>*>(lParam);
     char name[64] = "";
     GetClassNameA(window, name, sizeof name);
+    RECT r{};
+    GetWindowRect(window, &r);
     if (!IsWindowVisible(window)) return TRUE;
     if (std::string(name) == "#32770") {
-        lines.push_back("dialog " + Place(window, false) + " " + Text(window) + "|" +
-                        Text(GetDlgItem(window, kMessageTextId)));
+        const std::string message = Text(GetDlgItem(window, kMessageText));
+        lines.push_back("dialog " + Place(window, r) + " " + Text(window) + "|" + message);
     }
     if (std::string(name) != "Velmo 2") return TRUE;
-    lines.push_back("main " + Place(window, false) + " " + Text(window));
-    if (HWND edit = FindWindowExA(window, nullptr, "velmoedit", nullptr)) lines.push_back("edit " + Place(edit, true));
+    lines.push_back("main " + Place(window, r) + " " + Text(window));
+    if (HWND edit = FindWindowExA(window, nullptr, "velmoedit", nullptr)) {
+        GetClientRect(edit, &r);
+        MapWindowPoints(edit, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+        lines.push_back("edit " + Place(edit, r));
+    }
     if (HWND bar = FindWindowExA(window, nullptr, STATUSCLASSNAMEA, nullptr)) {
-        lines.push_back("status " + Owner(bar) + " " + StatusParts(bar));
+        lines.push_back("status " + std::to_string(Owner(bar)) + " " + StatusParts(bar));
     }
     return TRUE;
 }

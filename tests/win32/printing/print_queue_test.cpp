@@ -20,8 +20,6 @@ namespace {
 // Controls of the system's dialogs.
 constexpr int kCopiesEdit = 1154;      // print dialog
 constexpr int kLeftMarginEdit = 1155;  // page-setup dialog
-constexpr int kFontFaceBox = 1136;     // font dialog
-constexpr int kFontSizeBox = 1138;
 constexpr double kPointsPerMm = 72 / 25.4;
 constexpr DWORD kPollMs = 100;
 constexpr DWORD kWaitMs = 60000;
@@ -44,34 +42,6 @@ std::string Await(Find find) {
     return "";
 }
 
-// Chooses an entry of one of the font dialog's lists as a user's click does.
-void ChooseInList(HWND dialog, int box, const char* entry) {
-    HWND list = GetDlgItem(dialog, box);
-    LRESULT index = SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(entry));
-    ASSERT_NE(index, CB_ERR) << entry;
-    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(box, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-}
-
-// 12 points of the face the editing font stands for here, so that only the
-// size changes.
-void ChooseTwelvePoints(HWND dialog) {
-    char face[LF_FACESIZE] = "";
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(screen, App().font.handle);
-    GetTextFaceA(screen, sizeof face, face);
-    SelectObject(screen, previous);
-    ReleaseDC(nullptr, screen);
-    ChooseInList(dialog, kFontFaceBox, face);
-    ChooseInList(dialog, kFontSizeBox, "12");
-    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-}
-
-void SetLeftMargin35(HWND dialog) {
-    SetDlgItemTextA(dialog, kLeftMarginEdit, "35");
-    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-}
-
 std::string Numbered(int from, int to, const char* lineEnd) {
     std::string lines;
     for (int i = from; i <= to; ++i) lines += "Line " + std::to_string(i) + lineEnd;
@@ -85,13 +55,11 @@ double Attribute(const std::string& element, const char* name) {
 
 struct PrintCase {
     const char* name;
-    unsigned command;  // run before printing with `dialog` answering its dialog, or 0
-    void (*dialog)(HWND);
     std::string text;
     int copies;  // 0: the print dialog is cancelled
     std::string printed;  // one copy as pdftotext -layout reads it, a form feed after each page; "": no job
-    double leftMm;
-    double points;
+    int leftMm;  // chosen in the page-setup dialog unless 20
+    int points;  // as if chosen in the font dialog
 };
 
 class PrintQueueTest : public MainFrameTest, public ::testing::WithParamInterface<PrintCase> {
@@ -174,11 +142,17 @@ protected:
 
 TEST_P(PrintQueueTest, PrintsEveryCopyPageByPage) {
     const PrintCase& c = GetParam();
-    if (c.command != 0) {
-        OnNextDialog(c.dialog);
-        Command(c.command);
+    static std::string margin;
+    margin = std::to_string(c.leftMm);
+    if (c.leftMm != 20) {
+        OnNextDialog([](HWND dialog) {
+            SetDlgItemTextA(dialog, kLeftMarginEdit, margin.c_str());
+            PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        });
+        Command(IDM_PAGE_SETUP);
         EXPECT_EQ(GetFocus(), App().editView);
     }
+    App().font.printPointSize = c.points * 10;
     std::string job = Print(c.text, c.copies);
     EXPECT_TRUE(Asked().empty());
     if (c.printed.empty()) {
@@ -204,7 +178,7 @@ TEST_P(PrintQueueTest, PrintsEveryCopyPageByPage) {
 // character as wide as the others; 80 characters to a row, 60 rows to a page;
 // one copy after the other.
 const PrintCase kCases[] = {
-    {"TwoCopiesOfTwoPages", 0, nullptr,
+    {"TwoCopiesOfTwoPages",
      std::string("Go\tthere & back\r\nNUL\0inside\r\n\r\n", 30) +
          "word0 word1 word2 word3 word4 word5 word6\tword7 word8 word9 word10 word11 word12 word13\tword14 "
          "word15 word16 word17 word18 word19 word20\tword21 word22 word23 word24 word25 word26 word27\tword28 "
@@ -217,11 +191,10 @@ const PrintCase kCases[] = {
      "word22 word23 word24 word25 word26 word27       word28 word29 word30\n" +
          Numbered(1, 54, "\n") + "\f" + Numbered(55, 60, "\n") + "\f",
      20, 10},
-    {"LeftMarginFromPageSetup", IDM_PAGE_SETUP, SetLeftMargin35, "Moved by page setup", 1,
-     "Moved by page setup\n\f", 35, 10},
-    {"SizeFromTheFontDialog", IDM_FONT, ChooseTwelvePoints, "Sized sample", 1, "Sized sample\n\f", 20, 12},
-    {"CancelledDialog", 0, nullptr, "Not printed", 0, "", 20, 10},
-    {"EmptyDocument", 0, nullptr, "", 1, "", 20, 10},
+    {"LeftMarginFromPageSetup", "Moved by page setup", 1, "Moved by page setup\n\f", 35, 10},
+    {"TwelvePoints", "Sized sample", 1, "Sized sample\n\f", 20, 12},
+    {"CancelledDialog", "Not printed", 0, "", 20, 10},
+    {"EmptyDocument", "", 1, "", 20, 10},
 };
 
 INSTANTIATE_TEST_SUITE_P(Documents, PrintQueueTest, ::testing::ValuesIn(kCases),
