@@ -20,6 +20,8 @@ namespace {
 // Controls of the system's dialogs.
 constexpr int kCopiesEdit = 1154;      // print dialog
 constexpr int kLeftMarginEdit = 1155;  // page-setup dialog
+constexpr int kFontFaceBox = 1136;     // font dialog
+constexpr int kFontSizeBox = 1138;
 constexpr double kPointsPerMm = 72 / 25.4;
 constexpr DWORD kPollMs = 100;
 constexpr DWORD kWaitMs = 60000;
@@ -42,6 +44,12 @@ std::string Await(Find find) {
     return "";
 }
 
+// Chooses an entry of one of the font dialog's lists as a user's click does.
+void Choose(HWND dialog, int box, const char* entry) {
+    ASSERT_NE(SendDlgItemMessageA(dialog, box, CB_SELECTSTRING, -1, reinterpret_cast<LPARAM>(entry)), CB_ERR) << entry;
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(box, CBN_SELCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(dialog, box)));
+}
+
 std::string Numbered(int from, int to, const char* lineEnd) {
     std::string lines;
     for (int i = from; i <= to; ++i) lines += "Line " + std::to_string(i) + lineEnd;
@@ -59,7 +67,7 @@ struct PrintCase {
     int copies;  // 0: the print dialog is cancelled
     std::string printed;  // one copy as pdftotext -layout reads it, a form feed after each page; "": no job
     int leftMm;  // chosen in the page-setup dialog unless 20
-    int points;  // as if chosen in the font dialog
+    int points;  // chosen in the font dialog unless 10
 };
 
 class PrintQueueTest : public MainFrameTest, public ::testing::WithParamInterface<PrintCase> {
@@ -143,7 +151,9 @@ protected:
 TEST_P(PrintQueueTest, PrintsEveryCopyPageByPage) {
     const PrintCase& c = GetParam();
     static std::string margin;
+    static std::string points;
     margin = std::to_string(c.leftMm);
+    points = std::to_string(c.points);
     if (c.leftMm != 20) {
         OnNextDialog([](HWND dialog) {
             SetDlgItemTextA(dialog, kLeftMarginEdit, margin.c_str());
@@ -152,7 +162,21 @@ TEST_P(PrintQueueTest, PrintsEveryCopyPageByPage) {
         Command(IDM_PAGE_SETUP);
         EXPECT_EQ(GetFocus(), App().editView);
     }
-    App().font.printPointSize = c.points * 10;
+    if (c.points != 10) {
+        OnNextDialog([](HWND dialog) {
+            // The face the editing font stands for here: only the size changes.
+            char face[LF_FACESIZE] = "";
+            HDC screen = GetDC(nullptr);
+            HGDIOBJ previous = SelectObject(screen, App().font.handle);
+            GetTextFaceA(screen, sizeof face, face);
+            SelectObject(screen, previous);
+            ReleaseDC(nullptr, screen);
+            Choose(dialog, kFontFaceBox, face);
+            Choose(dialog, kFontSizeBox, points.c_str());
+            PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        });
+        Command(IDM_FONT);
+    }
     std::string job = Print(c.text, c.copies);
     EXPECT_TRUE(Asked().empty());
     if (c.printed.empty()) {
