@@ -150,13 +150,11 @@ protected:
 
 TEST_P(PrintQueueTest, PrintsEveryCopyPageByPage) {
     const PrintCase& c = GetParam();
-    static std::string margin;
-    static std::string points;
-    margin = std::to_string(c.leftMm);
-    points = std::to_string(c.points);
+    static const PrintCase* row;
+    row = &c;
     if (c.leftMm != 20) {
         OnNextDialog([](HWND dialog) {
-            SetDlgItemTextA(dialog, kLeftMarginEdit, margin.c_str());
+            SetDlgItemTextA(dialog, kLeftMarginEdit, std::to_string(row->leftMm).c_str());
             PostMessageA(dialog, WM_COMMAND, IDOK, 0);
         });
         Command(IDM_PAGE_SETUP);
@@ -172,7 +170,7 @@ TEST_P(PrintQueueTest, PrintsEveryCopyPageByPage) {
             SelectObject(screen, previous);
             ReleaseDC(nullptr, screen);
             Choose(dialog, kFontFaceBox, face);
-            Choose(dialog, kFontSizeBox, points.c_str());
+            Choose(dialog, kFontSizeBox, std::to_string(row->points).c_str());
             PostMessageA(dialog, WM_COMMAND, IDOK, 0);
         });
         Command(IDM_FONT);
