@@ -51,13 +51,8 @@ await_title() { await "^main [0-9]+ [-0-9,]+ [0-9x]+ $(literal "$1")\$" >/dev/nu
 await_status() { await "^status [0-9]+ $(literal "$1")(\\||\$)" >/dev/null; }
 # await_status_match PATTERN: the first part of the status bar matches; prints it.
 await_status_match() { await "^status [0-9]+ $1" | sed 's/^status [0-9]* //; s/|.*//'; }
-# await_dialog CAPTION [MESSAGE]: a dialog or message box is shown.
-await_dialog() {
-    local pattern
-    pattern="$(literal "$1")\\|"
-    [ $# -lt 2 ] || pattern+="$(literal "$2")\$"
-    await "^dialog [0-9]+ [-0-9,]+ [0-9x]+ $pattern" >/dev/null
-}
+# await_dialog CAPTION [MESSAGE]: a dialog or message box is shown (with that message).
+await_dialog() { await "^dialog [0-9]+ [-0-9,]+ [0-9x]+ $(literal "$1")\\|${2+$(literal "$2")\$}" >/dev/null; }
 
 # Hands: keys go to the window that has the keyboard focus.
 press() { xdotool key --delay 40 "$@"; }
