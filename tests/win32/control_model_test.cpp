@@ -1,16 +1,13 @@
-// The real control driven by random messages — typed characters, Backspace
-// and Delete with and without Ctrl, Insert, replacements as text and as bytes
-// with and without a record, selections in every form, cut, copy, paste and
-// clear, undo and redo, emptied histories, the modified flag, shown control
-// characters — against the plain editing model. After every message the
-// bytes, the selection, the caret's line and column, the histories' counts,
-// the modified flag and what the parent heard must agree with the model.
+// The real control driven by random messages (typing, deleting, replacing,
+// selecting, clipboard, undo and redo, histories, modes) against the plain
+// editing model: after every message the bytes, selection, caret, histories,
+// flags and what the parent heard must agree with the model.
 #include <random>
 #include <string>
 
 #include "../editview/model/editing_model.h"
 #include "editview/editview.h"
-#include "input_test_support.h"
+#include "test_window.h"
 
 namespace velmo::test {
 namespace {
@@ -18,7 +15,7 @@ namespace {
 using testing::EditingModel;
 using testing::Expected;
 
-class ControlModelTest : public InputTest {
+class ControlModelTest : public EditViewTest {
 protected:
     std::uint32_t Below(std::uint32_t n) { return n == 0 ? 0 : static_cast<std::uint32_t>(rng_() % n); }
     std::string RandomText(bool withNul) {
