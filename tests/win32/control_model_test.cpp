@@ -21,7 +21,9 @@ protected:
     std::string RandomText(bool withNul) {
         static const char* const kPieces[] = {"a", "b", " ", "\r\n", "\r", "\n", "x;", "\t", "\xe9"};
         std::string text;
-        for (std::uint32_t n = Below(6); n > 0; --n) text += Below(8) == 0 && withNul ? std::string(1, '\0') : kPieces[Below(9)];
+        for (std::uint32_t n = Below(6); n > 0; --n) {
+            text += Below(8) == 0 && withNul ? std::string(1, '\0') : kPieces[Below(9)];
+        }
         return text;
     }
     // Sends one random message and returns what the model expects of it;
@@ -186,9 +188,7 @@ TEST_F(ControlModelTest, MessagesAgreeWithThePlainModel) {
         }
         ASSERT_NO_FATAL_FAILURE(ExpectModel(what));
     }
-    // Both modes outlive the window; the next tests start without them.
-    if (model_.overwrite) Press(VK_INSERT);
-    Send(EVM_SHOWCONTROLCHARS, 0);
+    if (model_.overwrite) Press(VK_INSERT);  // the mode outlives the window
 }
 
 }  // namespace

@@ -77,8 +77,9 @@ const InputCase kKeyCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Keys, InputTest, ::testing::ValuesIn(kKeyCases), CaseName);
 
-const std::string kHello = "hello world\r\nsecond line", kHits = "abcdef\r\n\r\nxy\tz", kDelims = "x = a_b@c; y\r\nnext";
-const std::string kWide = std::string(300, 'r') + "\r\nshort", kTwoWide = std::string(300, 'r') + "\r\n" + std::string(300, 's');
+const std::string kHello = "hello world\r\nsecond line", kHits = "abcdef\r\n\r\nxy\tz";
+const std::string kDelims = "x = a_b@c; y\r\nnext", kWide = std::string(300, 'r') + "\r\nshort";
+const std::string kTwoWide = std::string(300, 'r') + "\r\n" + std::string(300, 's');
 
 const InputCase kMouseCases[] = {
     {"AClickPlacesTheCaret", kHello, "press@3,0", "3,3 @3", "0:3", "top 0 col 0 row 0"},
@@ -109,7 +110,8 @@ const InputCase kMouseCases[] = {
     {"LosingTheCaptureEndsTheDrag", kPage, "press@1,1 move@1,b timer steal move@4,0", "9,81 @81", nullptr,
      "top 1 col 0 row 10"},
     {"DraggingRightWaitsForTheTimer", kWide, "press@2,0 move@r,0", "2,40 @40", nullptr, "top 0 col 0 row 0 timer"},
-    {"EachTimerStepScrollsAColumn", kWide, "press@2,0 move@r,0 timer*2", "2,42 @42", nullptr, "top 0 col 2 row 0 timer"},
+    {"EachTimerStepScrollsAColumn", kWide, "press@2,0 move@r,0 timer*2", "2,42 @42", nullptr,
+     "top 0 col 2 row 0 timer"},
     {"AndBackToTheLeft", kWide, "press@2,0 move@r,0 timer*2 move@l,0 timer", "1,2 @1", nullptr,
      "top 0 col 1 row 0 timer"},
     {"DraggingRightOfAShortLineDoesNotScroll", "short\r\n" + std::string(300, 'r'), "press@2,0 move@r,0 timer*3",
@@ -156,10 +158,27 @@ const InputCase kFindCases[] = {
     {"FoundPageAligned", kPage, "find=57", "508,510 @510", "57:7 57:7", "top 50 col 0 row 57"},
     {"FoundPageAlignedEvenWhenShown", kPage, "lines=52 find=57", "508,510 @510", "57:7 57:7", "top 50 col 0 row 57"},
     {"FoundCentred", kPage, "centre find=57", "508,510 @510", "57:7 57:7", "top 52 col 0 row 57"},
-    {"FoundInWrappedRowsPageAligned", kPage, "wrap area=5,10 find=58", "517,519 @519", "58:7 58:7", "top 110 col 0 row 117"},
-    {"FoundInWrappedRowsCentred", kPage, "wrap area=5,10 centre find=58", "517,519 @519", "58:7 58:7", "top 112 col 0 row 117"},
+    {"FoundInWrappedRowsPageAligned", kPage, "wrap area=5,10 find=58", "517,519 @519", "58:7 58:7",
+     "top 110 col 0 row 117"},
+    {"FoundInWrappedRowsCentred", kPage, "wrap area=5,10 centre find=58", "517,519 @519", "58:7 58:7",
+     "top 112 col 0 row 117"},
 };
 INSTANTIATE_TEST_SUITE_P(Find, InputTest, ::testing::ValuesIn(kFindCases), CaseName);
+
+// Changes that break the rows again keep the caret, on the last row, in view
+// and tell the parent where it is.
+const std::string kFull = Lines(60, std::string(39, 'w')) + "\r\n";
+const InputCase kLayoutCases[] = {
+    {"Margins", kFull, "wrap sel=9999,9999 show margins=200,0", "2460,2460 @2460", "60:0 60:0",
+     "top 410 col 0 row 420"},
+    {"LineNumbers", kFull, "wrap sel=9999,9999 show numbers", "2460,2460 @2460", "60:0 60:0", "top 110 col 0 row 120"},
+    {"ControlCharacters", kFull, "wrap sel=9999,9999 show controls", "2460,2460 @2460", "60:0 60:0",
+     "top 110 col 0 row 120"},
+    {"Font", kFull, "wrap sel=9999,9999 show font", "2460,2460 @2460", "60:0 60:0", "top 177 col 0 row 180"},
+    {"NarrowerWindow", kFull, "wrap sel=9999,9999 show size=200,200", "2460,2460 @2460", "60:0 60:0",
+     "top 103 col 0 row 120"},
+};
+INSTANTIATE_TEST_SUITE_P(LayoutChangeKeepsTheCaretInView, InputTest, ::testing::ValuesIn(kLayoutCases), CaseName);
 
 INSTANTIATE_TEST_SUITE_P(Scroll, InputTest, ::testing::ValuesIn(kScrollCases), CaseName);
 

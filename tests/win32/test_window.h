@@ -70,9 +70,10 @@ protected:
     //  scrolling  vLineUp vLineDown vPageUp vPageDown vTop vBottom hLineRight
     //             hPageRight hLeft lines=N wheel halfwheel show (EM_SCROLLCARET)
     //  search     centre (after a find), find=TEXT
-    //  settings   sel=A,B area=COLUMNS,ROWS wrap numbers cut (a right margin
-    //             that cuts the last column by a pixel); the parent's log is
-    //             cleared after them and after lines=N
+    //  settings   sel=A,B area=COLUMNS,ROWS wrap cut (a right margin that cuts
+    //             the last column by a pixel), which clear the parent's log as
+    //             lines=N does; numbers and controls (shown), margins=L,R,
+    //             size=W,H (of the window), font (of 30 px)
     void Play(const std::string& script);
     // "start,end @caret" of the selection.
     std::string Sel();

@@ -1,11 +1,15 @@
-// What the control shows, read back pixel by pixel: text, selection colours,
-// tab stops, named control characters, the line-number gutter and markers,
-// with word wrap on and off. A few pictures are kept as artefacts.
+// What the control shows and how its view moves, read back pixel by pixel
+// and from the scroll bars: selection colours, tab stops, named control
+// characters, the gutter and markers, wrapped rows, the focused window on
+// screen, the bars' ranges, degenerate sizes, and random edits and scrolls
+// that must paint as fresh layouts do. A few pictures are kept as artefacts.
+#include <cstdlib>
 #include <cstring>
 #include <initializer_list>
 #include <string>
 
 #include "editview/view/hit_test.h"
+#include "editview/view/scroll_bars.h"
 #include "test_window.h"
 #include "view_picture.h"
 
@@ -30,7 +34,7 @@ struct Strip {
 
 // The unfocused colours, which the tests' control shows, set to plain values
 // (the selection keeps its default).
-class ViewPaintTest : public EditViewTest {
+class ViewTest : public EditViewTest {
 protected:
     void SetUp() override {
         EditViewTest::SetUp();
@@ -44,17 +48,15 @@ protected:
         int cw = CharWidth(), lh = LineHeight();
         for (const Strip& s : strips) {
             int n = p.Count(Left() + s.from * cw, s.row * lh, Left() + s.to * cw, (s.row + 1) * lh, s.colour);
-            std::string where = "row " + std::to_string(s.row) + " columns " + std::to_string(s.from) + "-" +
-                                std::to_string(s.to) + " colour " + std::to_string(s.colour);
-            EXPECT_TRUE(s.want == kSome ? n > 0 : n == s.want) << where << ": " << n << " pixels";
+            EXPECT_TRUE(s.want == kSome ? n > 0 : n == s.want) << s.row << ":" << s.from << "-" << s.to << " " << n;
         }
     }
-    static Picture Glyphs(const char* text, HFONT font = static_cast<HFONT>(GetStockObject(ANSI_FIXED_FONT))) {
-        return TextPicture(64, LineHeight(), font, text, 0, 0);
+    static Picture Glyphs(const char* text) {
+        return TextPicture(64, LineHeight(), static_cast<HFONT>(GetStockObject(ANSI_FIXED_FONT)), text, 0, 0);
     }
 };
 
-TEST_F(ViewPaintTest, SelectionColoursEmptyLinesAndTabStops) {
+TEST_F(ViewTest, SelectionColoursEmptyLinesAndTabStops) {
     SetText("abcdefgh\r\n\r\na\tb\r\nabcde\tf");
     Send(EM_SETSEL, 2, 5);
     Picture p = Render(edit);
@@ -69,7 +71,7 @@ TEST_F(ViewPaintTest, SelectionColoursEmptyLinesAndTabStops) {
                                 {1, 1, 99, kInactiveSelection, 0}});
 }
 
-TEST_F(ViewPaintTest, ControlCharactersShowAsNamedBoxes) {
+TEST_F(ViewTest, ControlCharactersShowAsNamedBoxes) {
     SetText(std::string("A\x01\tB\x7F", 5));
     Send(EVM_SHOWCONTROLCHARS, 1);
     Picture p = Render(edit);
@@ -90,7 +92,7 @@ TEST_F(ViewPaintTest, ControlCharactersShowAsNamedBoxes) {
     EXPECT_EQ(Render(edit).Count(0, 0, p.width, p.height, kBoxColour), 0);
 }
 
-TEST_F(ViewPaintTest, GutterShowsGroupedNumbersRightAlignedAndMarkers) {
+TEST_F(ViewTest, GutterShowsGroupedNumbersRightAlignedAndMarkers) {
     SetText(Lines(1000));
     Send(EVM_SHOWLINENUMBERS, 1);
     const ViewState& v = View();
@@ -103,10 +105,8 @@ TEST_F(ViewPaintTest, GutterShowsGroupedNumbersRightAlignedAndMarkers) {
     Picture p = Render(edit);
     p.Save("gutter");
     ASSERT_EQ(v.firstVisibleRow, 990u);
-    for (int y = 0; y < lh; ++y) {
-        EXPECT_EQ(p.At(g - 1, y), kBlack);  // the separator
-        EXPECT_EQ(p.At(g - 2, y), kWhite);
-    }
+    EXPECT_EQ(p.Count(g - 1, 0, g, lh, kBlack), lh);  // the separator
+    EXPECT_EQ(p.Count(g - 2, 0, g - 1, lh, kWhite), lh);
     EXPECT_EQ(p.At(1, 1), kGutterColour);
     for (int row : {7, 8, 9}) {
         std::string number = row < 9 ? std::to_string(991 + row) : "1 000";
@@ -118,44 +118,32 @@ TEST_F(ViewPaintTest, GutterShowsGroupedNumbersRightAlignedAndMarkers) {
     }
 }
 
-TEST_F(ViewPaintTest, WordWrapKeepsTheBytesAndAnswersPerMode) {
+TEST_F(ViewTest, WrappedRowsShowAndScrollAsRows) {
     std::string line;
     for (int i = 0; i < 100; ++i) line += "0123456789";  // more rows than the view shows
-    std::string text = line + "\r\nabc";
-    SetText(text);
-    EXPECT_EQ(Send(EVM_SETWORDWRAP, 1), 1);
-    EXPECT_EQ(Send(EVM_SETWORDWRAP, 1), 1);
-    EXPECT_EQ(Text(), text);
-    EXPECT_EQ(Send(EM_GETLINECOUNT), 2);
-    EXPECT_EQ(Send(EM_LINEINDEX, 1), 1002);
-    EXPECT_EQ(Send(EVM_LINEFROMCHAR, 0, 150), 0);
-    Send(EM_SETSEL, 150, 150);
-    EXPECT_EQ(Send(EVM_GETCARETCOLUMN), 150);
-    EXPECT_EQ(Control().store.CaretRow(), 3u);
-    Send(EVM_SHOWLINENUMBERS, 1);
-    Send(EM_SETSEL, 3, 12);
+    SetText(line + "\r\nabc");
+    Play("numbers wrap sel=3,12");
     Picture p = Render(edit);
     p.Save("wrapped");
-    // The second row starts with the character that did not fit on the first.
+    // The second row starts with the character that did not fit on the first; only the first row is numbered.
     std::uint32_t perRow = View().area.visibleColumns;
     char first[2] = {line[perRow], 0};
     int l = Left(), lh = LineHeight();
     EXPECT_TRUE(p.Shows(Glyphs(first), RECT{l, lh, l + CharWidth(), 2 * lh}, l, lh, kWhite));
-    EXPECT_EQ(HitTest(l + 1, lh + 1), perRow);  // rows are hit as rows
-    // Only the first row of a line is numbered.
+    EXPECT_EQ(HitTest(l + 1, lh + 1), perRow);
     EXPECT_GT(p.Count(0, 0, l - 2, lh, kNumberColour), 0);
     EXPECT_EQ(p.Count(0, lh, l - 2, p.height, kNumberColour), 0);
     Send(EM_LINESCROLL, 0, 1);  // rows, not lines
     EXPECT_EQ(Send(EM_GETFIRSTVISIBLELINE), 1);
     EXPECT_EQ(Send(EVM_SETWORDWRAP, 0), 0);
-    EXPECT_EQ(Text(), text);
+    EXPECT_EQ(Text(), line + "\r\nabc");
     EXPECT_EQ(Send(EM_GETFIRSTVISIBLELINE), 0);
     EXPECT_EQ(Control().store.RowCount(), 2u);
 }
 
 // A replacement over several lines that keeps the line count lays out again
 // every line it wrote, not only the first.
-TEST_F(ViewPaintTest, AReplacementOverSeveralLinesShowsEveryLineAnew) {
+TEST_F(ViewTest, AReplacementOverSeveralLinesShowsEveryLineAnew) {
     const std::string before = "<p>one</p>\r\n<p>two words</p>\r\nend";
     for (int wrap : {0, 1}) {
         SCOPED_TRACE(wrap);
@@ -174,7 +162,7 @@ TEST_F(ViewPaintTest, AReplacementOverSeveralLinesShowsEveryLineAnew) {
 
 // Enter on line 999 makes the gutter one digit wider: the text area narrows
 // and every row is broken again for it.
-TEST_F(ViewPaintTest, AWiderGutterBreaksTheRowsAgain) {
+TEST_F(ViewTest, AWiderGutterBreaksTheRowsAgain) {
     SetText(Lines(999));
     Play("numbers wrap");
     std::uint32_t before = View().area.width;
@@ -185,30 +173,15 @@ TEST_F(ViewPaintTest, AWiderGutterBreaksTheRowsAgain) {
     EXPECT_EQ(Control().store.Rules().wrapWidth, View().area.width);
 }
 
-TEST_F(ViewPaintTest, NoFontMeansTheSystemFont) {
-    Send(WM_SETFONT, 0, 0);
-    HDC dc = GetDC(edit);
-    SelectObject(dc, GetStockObject(SYSTEM_FONT));
-    TEXTMETRICA metrics;
-    GetTextMetricsA(dc, &metrics);
-    INT x = 0;
-    GetCharWidth32A(dc, 'x', 'x', &x);
-    ReleaseDC(edit, dc);
-    EXPECT_EQ(static_cast<int>(View().fontHeight), metrics.tmHeight);
-    EXPECT_EQ(CharWidth(), x);
-}
-
 // The window on screen, painted through WM_PAINT and the off-screen bitmap,
 // focused: a wrapped document with line numbers, a selection, named control
 // characters and a marker.
-TEST_F(ViewPaintTest, TheFocusedWindowShowsEverythingOnScreen) {
+TEST_F(ViewTest, TheFocusedWindowShowsEverythingOnScreen) {
     constexpr COLORREF kSelection = RGB(0x33, 0x99, 0xFF);
     Send(EVM_SETSELCOLOR, kSelection);
     Send(EVM_SETBKCOLOR, kWhite);
     Send(EVM_SETTEXTCOLOR, kBlack);
-    std::string text = "Velmo 2 shows long lines wrapped into rows that fit the window, numbering only the "
-                       "first row of each line.\r\n\tTabs, NUL ";
-    SetText(text + std::string(1, '\0') + " and DEL \x7f show as named boxes.\r\n" + Lines(28));
+    SetText(std::string(100, 'w') + "\r\n\tTabs, NUL " + std::string(1, '\0') + " and DEL \x7f\r\n" + Lines(28));
     Play("wrap numbers");
     Send(EVM_SHOWCONTROLCHARS, 1);
     Send(EVM_MARKLINE, 3);
@@ -225,6 +198,83 @@ TEST_F(ViewPaintTest, TheFocusedWindowShowsEverythingOnScreen) {
     EXPECT_GT(p.Count(0, 0, Left(), p.height, kBlack), 0);  // separator and digits
     ShowWindow(parent, SW_HIDE);
 }
+
+TEST_F(ViewTest, TheBarsFollowTheLastFullPageAndTheWidestLine) {
+    SetText(std::string(500, 'x') + "\r\n" + std::string(200, 'y') + "\r\n" + Lines(98));
+    Send(WM_VSCROLL, SB_BOTTOM);
+    SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+    GetScrollInfo(edit, SB_VERT, &info);
+    EXPECT_EQ(info.nPos, 90);
+    EXPECT_EQ(info.nMax, 99);
+    EXPECT_EQ(info.nPage, 10u);
+    auto last = [this] {
+        Send(WM_TIMER, kScrollBarTimer);  // a narrower widest line is measured with the bars' drawing
+        SCROLLINFO range{sizeof range, SIF_RANGE, 0, 0, 0, 0, 0};
+        GetScrollInfo(edit, SB_HORZ, &range);
+        return range.nMax;
+    };
+    EXPECT_EQ(last(), 499);
+    Send(EM_SETSEL, 0, 502);  // the widest line goes
+    Send(WM_CLEAR);
+    EXPECT_EQ(last(), 199);
+    Send(EM_SETSEL, 50, 150);  // the widest line shrinks
+    Send(WM_CLEAR);
+    EXPECT_EQ(last(), 99);
+    Send(EM_SETSEL, 104, 104);
+    Send(WM_CHAR, 'c');  // a line that stays narrower changes nothing
+    EXPECT_EQ(last(), 99);
+    Send(EM_UNDO);
+    Send(EM_UNDO);
+    EXPECT_EQ(last(), 199);
+    Send(EM_UNDO);
+    EXPECT_EQ(last(), 499);
+}
+
+// A minimised window, an enormous padding or margin: nothing divides by zero
+// and the view still paints.
+TEST_F(ViewTest, DegenerateSizesAndSettingsAreSafe) {
+    SetText(Lines(100));
+    Play("area=40,0 vPageDown vPageUp show");
+    Send(EVM_SETPADDING, 0x7FFFFFFF, static_cast<LPARAM>(-5));
+    Send(EVM_SETMARGINS, 0xFFFFFFFF, 0x7FFFFFFF);
+    EXPECT_EQ(View().padding.above + View().margins.left, 2001u);  // both at their limits
+    MoveWindow(edit, 0, 0, 600, 200, TRUE);
+    Play("wrap vPageDown");
+    EXPECT_GT(Render(edit).width, 0);
+    EXPECT_EQ(Send(EM_GETLINECOUNT), 100);
+}
+
+// Edits and scrolls keep the row layouts they do not invalidate: after each
+// random step the picture must equal the one painted from fresh layouts.
+class ViewConsistencyTest : public EditViewTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ViewConsistencyTest, IncrementalLayoutsPaintAsFreshOnes) {
+    std::string text;
+    for (int i = 0; i < 60; ++i) text += std::string(static_cast<std::size_t>(i * 7 % 150), 'a' + i % 26) + "\t|\r\n";
+    SetText(text);
+    Send(EVM_SHOWLINENUMBERS, 1);
+    Send(EVM_SETWORDWRAP, GetParam());
+    std::srand(7 + 4 * GetParam());
+    for (int step = 0; step < 150 && !HasFailure(); ++step) {
+        int roll = std::rand() % 10;
+        if (roll < 3) {
+            Send(WM_CHAR, "x\t\r"[std::rand() % 3], 0);
+        } else if (roll < 4) {
+            Send(WM_KEYDOWN, VK_BACK, 0);
+        } else if (roll < 8) {
+            Send(roll < 6 ? WM_VSCROLL : WM_HSCROLL, std::rand() % 4, 0);
+        } else {
+            LRESULT length = Send(WM_GETTEXTLENGTH);
+            Send(EM_SETSEL, std::rand() % (length + 1), std::rand() % (length + 1));
+            Send(EM_SCROLLCARET);
+        }
+        Picture now = Render(edit);
+        Control().layouts.InvalidateAll();
+        ASSERT_TRUE(now.pixels == Render(edit).pixels) << "step " << step;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(WrapOffAndOn, ViewConsistencyTest, ::testing::Values(0, 1));
 
 }  // namespace
 }  // namespace velmo::test
