@@ -183,9 +183,9 @@ void EditViewTest::SetTextArea(int columns, int rows, int pixels) {
     MoveWindow(edit, 0, 0, window.right - window.left + wider, window.bottom - window.top + taller, TRUE);
 }
 
-void EditViewTest::Press(WPARAM key, bool ctrl, bool shift, int times) {
+void EditViewTest::Press(WPARAM key, bool ctrl, bool shift) {
     SetKeys(ctrl, shift);
-    for (int i = 0; i < times; ++i) Send(WM_KEYDOWN, key);
+    Send(WM_KEYDOWN, key);
     SetKeys(false, false);
 }
 

@@ -58,7 +58,7 @@ protected:
     // Resizes the window for a text area of whole `columns` and `rows`, and `pixels` more rows' height.
     void SetTextArea(int columns, int rows, int pixels = 0);
     // Presses `key` with the given modifiers held (GetKeyState sees them).
-    void Press(WPARAM key, bool ctrl = false, bool shift = false, int times = 1);
+    void Press(WPARAM key, bool ctrl = false, bool shift = false);
     // Plays a script of space-separated steps, each optionally followed by *n:
     //  keys       [C-][S-]Left|Right|Up|Down|Home|End|PgUp|PgDn|Ins
     //  mouse      press@X,Y move@X,Y release@X,Y dbl@X,Y: X a column (may be
