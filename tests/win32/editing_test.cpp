@@ -86,7 +86,7 @@ TEST_F(EditingTest, FaultWhileReplacingIsReportedAndRecovered) {
     EXPECT_EQ(Text(), "!safe");
 }
 
-TEST_F(EditingTest, FilesKeepTheirBytesAndAFailedSaveKeepsTheOldFile) {
+TEST_F(EditingTest, FilesKeepTheirBytesAndFailuresKeepFileAndDocument) {
     const std::string bytes("line\r\nlone\rcr\nlf\0nul\r\n\xff\x80 end", 31);
     SetText(bytes);
     Send(EM_SETMODIFY, 1);
@@ -103,6 +103,10 @@ TEST_F(EditingTest, FilesKeepTheirBytesAndAFailedSaveKeepsTheOldFile) {
     Send(EM_SETMODIFY, 1);
     EXPECT_EQ(FileIo(2, "a.txt"), 0);
     EXPECT_EQ(FileBytes("a.txt"), bytes);
+    EXPECT_EQ(Send(EM_GETMODIFY), 1);
+    EXPECT_EQ(FileIo(1, "missing.txt"), 0);  // and a failed load keeps the document
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(Text(), "new words");
     EXPECT_EQ(Send(EM_GETMODIFY), 1);
     SetFileAttributesA((folder.path() + "a.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
     WIN32_FIND_DATAA found;  // and no temporary file is left behind

@@ -100,7 +100,7 @@ const InputCase kMouseCases[] = {
     {"ADoubleClickBetweenDelimiters", kDelims, "dbl@10,0", "10,10 @10", nullptr, nullptr},
     {"ADoubleClickOnTheNextLine", kDelims, "dbl@2,1", "14,18 @18", nullptr, nullptr},
     {"DraggingBelowWaitsForTheTimer", kPage, "press@2,0 move@2,b", "2,2 @2", nullptr, "top 0 col 0 row 0 timer"},
-    {"EachTimerStepScrollsARow", kPage, "press@2,0 move@2,b timer", "2,82 @82", nullptr, "top 1 col 0 row 10 timer"},
+    {"EachTimerStepScrollsARow", kPage, "press@2,0 move@2,b tick", "2,82 @82", nullptr, "top 1 col 0 row 10 timer"},
     {"BackInsideTheTimerStops", kPage, "press@2,0 move@2,b timer move@3,1", "2,19 @19", nullptr, "top 1 col 0 row 2"},
     {"DraggingAboveSelectsAboveTheAnchor", kPage, "lines=10 press@1,2 move@1,a timer*2", "65,99 @65", nullptr,
      "top 8 col 0 row 8 timer"},

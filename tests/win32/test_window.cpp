@@ -210,6 +210,7 @@ void EditViewTest::PlayStep(const std::string& step) {
         {"release", [&] { Mouse(name, value); }},
         {"dbl", [&] { Mouse(name, value); }},
         {"timer", [&] { Send(WM_TIMER, kAutoScrollTimer); }},
+        {"tick", [&] { DeliverTimerMessage(); }},
         {"steal", [&] { SetCapture(parent); }},
         {"vLineUp", [&] { Send(WM_VSCROLL, SB_LINEUP); }},
         {"vLineDown", [&] { Send(WM_VSCROLL, SB_LINEDOWN); }},
@@ -257,6 +258,13 @@ void EditViewTest::Mouse(const std::string& kind, const std::string& where) {
     if (kind == "release" || kind == "dbl") Send(WM_LBUTTONUP, 0, point);
     holding_ = (kind == "press" && where[0] != 'g') || (kind == "move" && holding_);  // the gutter selects at once
     EXPECT_EQ(GetCapture() == edit, holding_) << kind;
+}
+
+// Waits (half a second at most) for the control's own timer message and delivers it.
+void EditViewTest::DeliverTimerMessage() {
+    MSG msg{};
+    for (int i = 0; i < 50 && !PeekMessageA(&msg, edit, WM_TIMER, WM_TIMER, PM_REMOVE); ++i) Sleep(10);
+    DispatchMessageA(&msg);
 }
 
 // A right margin that leaves the last column cut by one pixel.

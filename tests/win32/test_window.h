@@ -64,9 +64,10 @@ protected:
     //  mouse      press@X,Y move@X,Y release@X,Y dbl@X,Y: X a column (may be
     //             fractional), g the gutter, r/l 5 px right/left of the text
     //             area or e its last pixel; Y a row, or a/b 5 px above/below
-    //             the client area; timer (an auto-scroll step); steal (another
-    //             window takes the mouse). The control holds the mouse while
-    //             the button is down outside the gutter.
+    //             the client area; timer (an auto-scroll step), tick (the real
+    //             timer's next one); steal (another window takes the mouse).
+    //             The control holds the mouse while the button is down outside
+    //             the gutter.
     //  scrolling  vLineUp vLineDown vPageUp vPageDown vTop vBottom hLineRight
     //             hPageRight hLeft lines=N wheel halfwheel show (EM_SCROLLCARET)
     //  search     centre (after a find), find=TEXT
@@ -93,6 +94,7 @@ private:
     void PlayStep(const std::string& step);
     void Mouse(const std::string& kind, const std::string& where);
     void CutTheLastColumn();
+    void DeliverTimerMessage();
     bool holding_ = false;  // the mouse button is down on the control
 };
 

@@ -173,6 +173,16 @@ TEST_F(ViewTest, AWiderGutterBreaksTheRowsAgain) {
     EXPECT_EQ(Control().store.Rules().wrapWidth, View().area.width);
 }
 
+TEST_F(ViewTest, NoFontMeansTheSystemFont) {
+    Send(WM_SETFONT, 0, 0);
+    HDC dc = GetDC(edit);
+    SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    TEXTMETRICA metrics;
+    GetTextMetricsA(dc, &metrics);
+    ReleaseDC(edit, dc);
+    EXPECT_EQ(static_cast<LONG>(View().fontHeight), metrics.tmHeight);
+}
+
 // The window on screen, painted through WM_PAINT and the off-screen bitmap,
 // focused: a wrapped document with line numbers, a selection, named control
 // characters and a marker.
