@@ -123,6 +123,7 @@ TEST_F(ViewTest, WrappedRowsShowAndScrollAsRows) {
     for (int i = 0; i < 100; ++i) line += "0123456789";  // more rows than the view shows
     SetText(line + "\r\nabc");
     Play("numbers wrap sel=3,12");
+    EXPECT_EQ(Send(EVM_SETWORDWRAP, 1), 1);  // asked again
     Picture p = Render(edit);
     p.Save("wrapped");
     // The second row starts with the character that did not fit on the first; only the first row is numbered.
@@ -248,6 +249,7 @@ TEST_F(ViewTest, DegenerateSizesAndSettingsAreSafe) {
     Send(EVM_SETPADDING, 0x7FFFFFFF, static_cast<LPARAM>(-5));
     Send(EVM_SETMARGINS, 0xFFFFFFFF, 0x7FFFFFFF);
     EXPECT_EQ(View().padding.above + View().margins.left, 2001u);  // both at their limits
+    EXPECT_EQ(View().padding.below, 0u);
     MoveWindow(edit, 0, 0, 600, 200, TRUE);
     Play("wrap vPageDown");
     EXPECT_GT(Render(edit).width, 0);
