@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string>
 
+#include "common/memory_blocks.h"
 #include "editview/editview.h"
-#include "editview/model/text_store.h"
 #include "test_window.h"
 
 namespace velmo::test {

@@ -4,7 +4,6 @@
 // screen, the bars' ranges, degenerate sizes, and random edits and scrolls
 // that must paint as fresh layouts do. A few pictures are kept as artefacts.
 #include <cstdlib>
-#include <cstring>
 #include <initializer_list>
 #include <string>
 
