@@ -25,42 +25,31 @@ int CompareIgnoringCase(const char* a, const char* b) {
 }
 
 // The list as a plain sequence, most recent first, with the slot each path
-// was given.
+// was given. Add says which rule applied, so that the test can tell every
+// rule was met.
 struct ModelEntry {
     std::string path;
     int slot;
 };
+enum class Rule { kAlreadyFirst, kMovedToFront, kNewSlot, kOldestReused, kCount };
 
-class RecentModel {
-public:
-    explicit RecentModel(PathCompare compare) : compare_(compare) {}
-
-    // Which rule applied, so that the test can tell every rule was met.
-    enum class Rule { kAlreadyFirst, kMovedToFront, kNewSlot, kOldestReused, kCount };
-
-    Rule Add(const std::string& path) {
-        auto same = [&](const ModelEntry& e) { return compare_(e.path.c_str(), path.c_str()) == 0; };
-        auto found = std::find_if(list.begin(), list.end(), same);
-        Rule rule = Rule::kNewSlot;
-        ModelEntry entry{path, static_cast<int>(list.size())};
-        if (found != list.end()) {
-            rule = found == list.begin() ? Rule::kAlreadyFirst : Rule::kMovedToFront;
-            entry = *found;  // the stored spelling stays
-            list.erase(found);
-        } else if (list.size() == kMaxRecentFiles) {
-            rule = Rule::kOldestReused;
-            entry.slot = list.back().slot;
-            list.pop_back();
-        }
-        list.insert(list.begin(), entry);
-        return rule;
+Rule AddToModel(std::vector<ModelEntry>& list, const std::string& path, PathCompare compare) {
+    auto found = std::find_if(list.begin(), list.end(),
+                              [&](const ModelEntry& e) { return compare(e.path.c_str(), path.c_str()) == 0; });
+    Rule rule = Rule::kNewSlot;
+    ModelEntry entry{path, static_cast<int>(list.size())};
+    if (found != list.end()) {
+        rule = found == list.begin() ? Rule::kAlreadyFirst : Rule::kMovedToFront;
+        entry = *found;  // the stored spelling stays
+        list.erase(found);
+    } else if (list.size() == kMaxRecentFiles) {
+        rule = Rule::kOldestReused;
+        entry.slot = list.back().slot;
+        list.pop_back();
     }
-
-    std::vector<ModelEntry> list;
-
-private:
-    PathCompare compare_;
-};
+    list.insert(list.begin(), entry);
+    return rule;
+}
 
 std::string RandomCase(std::string path, std::mt19937& random) {
     for (char& c : path) {
@@ -82,8 +71,8 @@ TEST_P(RecentListTest, RandomAddsAndClearsFollowTheModel) {
     std::mt19937 random(23);
     MemoryProfile file;
     Settings s = DefaultSettings();
-    RecentModel model(GetParam());
-    int rules[static_cast<int>(RecentModel::Rule::kCount)] = {};
+    std::vector<ModelEntry> model;
+    int rules[static_cast<int>(Rule::kCount)] = {};
     int addsAfterClear = 0;
     for (int step = 0; step < 3000 && !HasFailure(); ++step) {
         std::map<std::string, std::string> expected = file.values;
@@ -91,24 +80,24 @@ TEST_P(RecentListTest, RandomAddsAndClearsFollowTheModel) {
         file.writes.clear();
         if (random() % 40 == 0) {
             ClearRecentFiles(s, file);
-            model.list.clear();
+            model.clear();
         } else {
             std::string path = RandomCase(names[random() % std::size(names)], random);
-            addsAfterClear += model.list.empty() && step > 0 ? 1 : 0;
-            ++rules[static_cast<int>(model.Add(path))];
+            addsAfterClear += model.empty() && step > 0 ? 1 : 0;
+            ++rules[static_cast<int>(AddToModel(model, path, GetParam()))];
             ASSERT_TRUE(AddRecentPath(s, file, path.c_str(), GetParam()));
-            for (std::size_t i = 0; i < model.list.size(); ++i) {
+            for (std::size_t i = 0; i < model.size(); ++i) {
                 writes.push_back("MRU" + std::to_string(i));
-                expected[writes.back()] = model.list[i].path;
+                expected[writes.back()] = model[i].path;
             }
         }
-        expected["MruCount"] = std::to_string(model.list.size());
+        expected["MruCount"] = std::to_string(model.size());
         EXPECT_EQ(file.writes, writes) << "step " << step;
         EXPECT_EQ(file.values, expected) << "step " << step;
-        ASSERT_EQ(s.mruCount, static_cast<int>(model.list.size())) << "step " << step;
-        for (std::size_t i = 0; i < model.list.size(); ++i) {
-            EXPECT_EQ(RecentEntry(s, static_cast<int>(i)), model.list[i].path) << "step " << step << " entry " << i;
-            EXPECT_EQ(s.recent.order[i], model.list[i].slot) << "step " << step << " entry " << i;
+        ASSERT_EQ(s.mruCount, static_cast<int>(model.size())) << "step " << step;
+        for (std::size_t i = 0; i < model.size(); ++i) {
+            EXPECT_EQ(RecentEntry(s, static_cast<int>(i)), model[i].path) << "step " << step << " entry " << i;
+            EXPECT_EQ(s.recent.order[i], model[i].slot) << "step " << step << " entry " << i;
         }
     }
     for (int count : rules) EXPECT_GT(count, 0);
