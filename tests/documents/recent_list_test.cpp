@@ -10,19 +10,13 @@
 #include <string>
 #include <vector>
 
+#include <strings.h>
+
 #include "settings/option_settings.h"
 #include "../settings/memory_profile.h"
 
 namespace velmo {
 namespace {
-
-int CompareIgnoringCase(const char* a, const char* b) {
-    for (;; ++a, ++b) {
-        int x = std::tolower(static_cast<unsigned char>(*a));
-        int y = std::tolower(static_cast<unsigned char>(*b));
-        if (x != y || x == 0) return x - y;
-    }
-}
 
 // The list as a plain sequence, most recent first, with the slot each path
 // was given. Add says which rule applied, so that the test can tell every
@@ -53,8 +47,7 @@ Rule AddToModel(std::vector<ModelEntry>& list, const std::string& path, PathComp
 
 std::string RandomCase(std::string path, std::mt19937& random) {
     for (char& c : path) {
-        if (random() % 4 == 0) c = static_cast<char>(std::isupper(static_cast<unsigned char>(c)) ? std::tolower(c)
-                                                                                                 : std::toupper(c));
+        if (std::isalpha(static_cast<unsigned char>(c)) && random() % 4 == 0) c = static_cast<char>(c ^ 0x20);
     }
     return path;
 }
@@ -104,39 +97,32 @@ TEST_P(RecentListTest, RandomAddsAndClearsFollowTheModel) {
     EXPECT_GT(addsAfterClear, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Comparisons, RecentListTest, ::testing::Values(std::strcmp, CompareIgnoringCase),
+INSTANTIATE_TEST_SUITE_P(Comparisons, RecentListTest, ::testing::Values(std::strcmp, strcasecmp),
                          [](const auto& info) { return info.index == 0 ? "CaseSensitive" : "IgnoringCase"; });
 
-TEST(RecentListLimitsTest, PathTooLongForASlotChangesNothing) {
+// A path too long for a slot changes nothing; menu items get a digit and
+// doubled ampersands.
+TEST(RecentListLimitsTest, LongPathsAndMenuTexts) {
     MemoryProfile file;
     Settings s = DefaultSettings();
     std::string fits(kMaxPath - 1, 'p');
-    std::string tooLong(kMaxPath, 'q');
     ASSERT_TRUE(AddRecentPath(s, file, fits.c_str(), std::strcmp));
     file.writes.clear();
-    EXPECT_FALSE(AddRecentPath(s, file, tooLong.c_str(), std::strcmp));
+    EXPECT_FALSE(AddRecentPath(s, file, std::string(kMaxPath, 'q').c_str(), std::strcmp));
     EXPECT_TRUE(file.writes.empty());
     ASSERT_EQ(s.mruCount, 1);
     EXPECT_EQ(RecentEntry(s, 0), fits);
-}
-
-TEST(RecentItemTextTest, DigitPrefixAndDoubledAmpersands) {
-    struct Case {
-        int index;
-        std::string path;
-        std::string text;
-    };
-    const Case cases[] = {
+    const std::tuple<int, std::string, std::string> items[] = {
         {0, "C:\\a.txt", "&0: C:\\a.txt"},
         {9, "D:\\R&D\\&&.txt", "&9: D:\\R&&D\\&&&&.txt"},
         {2, "", "&2: "},  // an entry whose key was missing
         {3, std::string(kMaxPath - 1, '&'), "&3: " + std::string(2 * (kMaxPath - 1), '&')},
     };
-    for (const Case& c : cases) {
-        char text[kRecentItemTextSize];
-        std::memset(text, 'x', sizeof text);
-        FormatRecentItem(text, c.index, c.path.c_str());
-        EXPECT_EQ(text, c.text) << c.path;
+    for (const auto& [index, path, text] : items) {
+        char item[kRecentItemTextSize];
+        std::memset(item, 'x', sizeof item);
+        FormatRecentItem(item, index, path.c_str());
+        EXPECT_EQ(item, text) << path;
     }
 }
 
