@@ -33,9 +33,8 @@ TEST(ValidatePlacementTest, EachAxisFitsTheScreenOrFallsBack) {
         Placement stored, expected;
     } cases[] = {
         {"fits", {120, 100, 850, 531}, {120, 100, 850, 531}},
-        {"left_of_the_screen", {-5, 100, 850, 531}, {120, 100, 850, 531}},
-        {"too_wide", {120, 100, 5000, 531}, {120, 100, 770, 531}},
-        {"above_the_screen_and_too_high", {120, -1, 850, 2000}, {120, 100, 850, 473}},
+        {"left_of_and_above_the_screen", {-5, -1, 850, 531}, {120, 100, 850, 531}},
+        {"too_wide_and_too_high", {120, 100, 5000, 2000}, {120, 100, 770, 473}},
         {"at_the_far_edges", {1920, 1080, 0, 0}, {1920, 1080, 0, 0}},
         {"the_whole_screen", {0, 0, 1920, 1080}, {0, 0, 1920, 1080}},
         {"past_the_edges", {1921, 1081, 10, 10}, {120, 100, 10, 10}},
