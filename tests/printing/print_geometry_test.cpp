@@ -22,8 +22,11 @@ TEST(PrintGeometryTest, TextRectangleScalesMarginsToThePage) {
          {1500, 0, 600, 2970}},
         {"huge_values_do_not_overflow", {2000000000, 0, 0, 0}, {1, 1}, {2000000000, 2}, {0, 0},
          {2147483647, 0, 2000000000, 2}},
-        {"zero_paper", {2000, 2500, 2000, 2500}, {0, 29700}, {2479, 3508}, {0, 0}, {0, 0, 0, 0}},
-        {"negative_page", {2000, 2500, 2000, 2500}, {21000, 29700}, {2479, -1}, {0, 0}, {0, 0, 0, 0}},
+        // No paper or no page in either direction: no text rectangle.
+        {"zero_paper_width", {2000, 2500, 2000, 2500}, {0, 29700}, {2479, 3508}, {0, 0}, {0, 0, 0, 0}},
+        {"zero_paper_height", {2000, 2500, 2000, 2500}, {21000, 0}, {2479, 3508}, {0, 0}, {0, 0, 0, 0}},
+        {"zero_page_width", {2000, 2500, 2000, 2500}, {21000, 29700}, {0, 3508}, {0, 0}, {0, 0, 0, 0}},
+        {"zero_page_height", {2000, 2500, 2000, 2500}, {21000, 29700}, {2479, 0}, {0, 0}, {0, 0, 0, 0}},
     };
     for (const auto& c : cases) {
         PageRect r = TextRectangle(c.margins, c.paper, c.page, c.offset);

@@ -209,19 +209,22 @@ TEST(OptionSettingsTest, TogglesAreWrittenAtOnceDialogValuesLater) {
                                                                 {"MruCount", "0"}}));
 }
 
-TEST(FontRecordTest, BuiltFromSettingsAndStoredBack) {
+// Every font setting goes to its field of the record and back; a face name
+// field without terminator is cut to 31 characters.
+TEST(FontRecordTest, EveryFieldGoesToTheRecordAndBack) {
     Settings s = DefaultSettings();
-    s.italic = 1;
-    s.charset = 238;
+    std::int32_t value = 0;
+    for (const IntKey& key : kIntKeys) s.*key.member = ++value;  // all different
     FontRecord f = FontRecordFromSettings(s);
-    EXPECT_EQ(f.height, -13);
-    EXPECT_EQ(f.italic, 1);
-    EXPECT_EQ(f.charSet, 238);
+    EXPECT_EQ(f.height, s.fontHeight);
+    EXPECT_EQ(f.pitchAndFamily, s.family);
     EXPECT_STREQ(f.faceName, "Lucida Console");
-    f.height = -20;
-    for (char& c : f.faceName) c = 'A';  // a face name field without terminator
+    Settings back = s;
+    StoreFontRecord(back, FontRecord{});
+    StoreFontRecord(back, f);
+    ExpectSameSettings(back, s);
+    for (char& c : f.faceName) c = 'A';
     StoreFontRecord(s, f);
-    EXPECT_EQ(s.fontHeight, -20);
     EXPECT_EQ(std::string(s.fontName), std::string(31, 'A'));
 }
 
