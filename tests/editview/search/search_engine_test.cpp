@@ -31,7 +31,8 @@ TEST_F(SearchTest, EmptyOrMissingTextsChangeNothing) {
     for (SearchRequest request : {SearchRequest{SEARCH_REPLACE_ALL, 1, 0, "", "x"},
                                   SearchRequest{SEARCH_REPLACE_ALL, 1, 0, nullptr, "x"},
                                   SearchRequest{SEARCH_REPLACE, 1, 0, "b", nullptr},
-                                  SearchRequest{SEARCH_REPLACE_ALL, 1, 0, "b", nullptr}, SearchRequest{3, 1, 0, "b", "x"}}) {
+                                  SearchRequest{SEARCH_REPLACE_ALL, 1, 0, "b", nullptr},
+                                  SearchRequest{3, 1, 0, "b", "x"}}) {
         EXPECT_EQ(engine.Run(request, host), 0u);
     }
     EXPECT_EQ(engine.Error(), 0u);

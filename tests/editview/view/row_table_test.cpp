@@ -192,6 +192,7 @@ TEST_F(RowTableTest, ReserveGrowsByTheRequestPlus64KiBOrRefuses) {
     ExpectLookupsAsScans();
     EXPECT_TRUE(table.Reserve(SystemHeap(), 0));
     SystemHeap().FailAlways(true);
+    EXPECT_FALSE(AllocateEmptyRowTable(SystemHeap(), 32, &table));
     EXPECT_FALSE(table.Reserve(SystemHeap(), 1));
     EXPECT_EQ(table.blockSize, 16u);
     SystemHeap().FailAlways(false);

@@ -40,6 +40,12 @@ TEST(CharWidthTableTest, TabJumpsToTheNextStopOfItsGrid) {
     EXPECT_EQ(zero.ColumnWidth(), 1u);
     EXPECT_EQ(zero.Advance(5, '\t', 0), 8);
     EXPECT_EQ(CharWidthTable{}.TabWidth(), 4u);
+    // Fixed pitch whatever the control characters measure: lines are counted, not summed.
+    std::uint32_t font[256];
+    for (std::uint32_t c = 0; c < 256; ++c) font[c] = c < 32 ? 3 : 10;
+    widths.SetFontWidths(font);
+    EXPECT_EQ(widths.UniformWidth(), 10u);
+    EXPECT_EQ(zero.UniformWidth(), 0u);
 }
 
 TEST(CharWidthTableTest, ShownControlCharactersAreBoxesOfTheirNames) {
@@ -289,7 +295,8 @@ TEST_F(RowLayoutTest, CacheFollowsScrollsAndIsSizedFromTheView) {
 
 enum { kLineUp, kLineDown, kPageUp, kPageDown, kThumbPosition, kThumbTrack, kTop, kBottom, kEndScroll };
 
-VerticalFrame Frame(std::uint32_t first, std::uint32_t rows = 100, std::uint32_t full = 10, std::uint32_t touched = 10) {
+VerticalFrame Frame(std::uint32_t first, std::uint32_t rows = 100, std::uint32_t full = 10,
+                    std::uint32_t touched = 10) {
     return VerticalFrame{first, rows, full, touched};
 }
 
