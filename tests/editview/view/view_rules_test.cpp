@@ -306,6 +306,8 @@ TEST(ScrollRules, ScrollBarCodesStopAtTheLastFullPage) {
     EXPECT_EQ(FirstRowAfterCode(Frame(85), kPageDown, 0), 90u);
     EXPECT_EQ(FirstRowAfterCode(Frame(0), kLineUp, 0), 0u);
     EXPECT_EQ(FirstRowAfterCode(Frame(5), kPageUp, 0), 0u);
+    EXPECT_EQ(FirstRowAfterCode(Frame(50), kLineUp, 0), 49u);
+    EXPECT_EQ(FirstRowAfterCode(Frame(50), kPageUp, 0), 40u);
     EXPECT_EQ(FirstRowAfterCode(Frame(50), kTop, 0), 0u);
     EXPECT_EQ(FirstRowAfterCode(Frame(50), kBottom, 0), 90u);
     EXPECT_EQ(FirstRowAfterCode(Frame(50), kThumbTrack, 70), 70u);
