@@ -3,6 +3,8 @@
 // where the view scrolls to.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "editview/view/row_layout_cache.h"
 #include "editview/view/scroll_rules.h"
 #include "editview/view/view_geometry.h"
