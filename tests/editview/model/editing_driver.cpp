@@ -12,28 +12,16 @@ namespace {
 constexpr std::uint32_t kAll = 0xFFFFFFFFu;
 
 const char* Name(EditResult result) {
-    switch (result) {
-        case EditResult::Done: return "Done";
-        case EditResult::DoneWithoutRecord: return "DoneWithoutRecord";
-        case EditResult::NothingChanged: return "NothingChanged";
-        case EditResult::Refused: return "Refused";
-        case EditResult::Cancelled: return "Cancelled";
-        case EditResult::NoTextSpace: return "NoTextSpace";
-        case EditResult::NoTableSpace: return "NoTableSpace";
-    }
-    return "?";
+    static const char* const kNames[] = {"Done",      "DoneWithoutRecord", "NothingChanged", "Refused",
+                                         "Cancelled", "NoTextSpace",       "NoTableSpace"};
+    return kNames[static_cast<int>(result)];
 }
 
-// Widths from 0 to 12 with a few very wide characters; "x" is 5 to 9.
+// New random font widths; control characters stay shown or hidden.
 void SetRandomWidths(CharWidthTable& widths, std::uint32_t seed) {
     std::mt19937 rng(seed);
-    std::uint32_t font[256];
-    for (std::uint32_t& w : font) w = rng() % 13;
-    font['x'] = 5 + rng() % 5;
-    font['W'] = 40 + rng() % 30;
     bool shown = widths.ControlCharsShown();
-    widths = CharWidthTable{};
-    widths.SetFontWidths(font);
+    widths = test::RandomWidths(rng);
     widths.ShowControlChars(shown);
 }
 
@@ -216,12 +204,16 @@ void EditingDriver::Reopen() {
     model_.modified = false;
 }
 
-// A failed step must not have been possible without an injected failure or
-// a refused question, and must have told nothing of a change.
-void EditingDriver::ExpectFailure(EditResult got) {
+// A failed step must not have been possible without an injected failure, nor
+// cancelled when the parent let it go ahead; it must have told the parent
+// why, and nothing of a change.
+void EditingDriver::ExpectFailure(EditResult got, bool allowed) {
     std::string log = events_.Take();
     ++seen_[Name(got)];
     mismatch_.Holds(armed_, std::string("failed without an injected failure: ") + Name(got));
+    mismatch_.Holds(got != EditResult::Cancelled || !allowed, "cancelled though the parent let it go ahead");
+    const char* why = got == EditResult::NoTextSpace ? "maxtext" : got == EditResult::Cancelled ? "full" : "errspace";
+    mismatch_.Holds(log.find(why) != std::string::npos, std::string(Name(got)) + " not told: " + log);
     mismatch_.Holds(log.find("change") == std::string::npos, "a failed edit told of a change: " + log);
 }
 
@@ -237,12 +229,16 @@ void EditingDriver::ExpectEdit(const Expected& want, EditResult got) {
             return;
         case Expected::Edit: break;
     }
-    if (got != EditResult::Done && got != EditResult::DoneWithoutRecord) return ExpectFailure(got);
+    bool allowed = events_.allowWithoutUndo;
+    if (got != EditResult::Done && got != EditResult::DoneWithoutRecord) return ExpectFailure(got, allowed);
     bool withRecord = got == EditResult::Done;
     mismatch_.Holds(withRecord == want.recorded || armed_, std::string("unexpected ") + Name(got));
-    std::string log = events_.Take();
+    // An edit made without its record tells why: a typed key's record had no
+    // room, or the parent let a replacement go ahead without one.
+    std::string why = withRecord || !want.recorded ? "" : want.simpleRecord ? "errspace " : "undofull ";
+    mismatch_.Holds(why != "undofull " || allowed, "went ahead though the parent said no");
+    mismatch_.Same(events_.Take(), why + "edited change caret*", "notifications");
     ++seen_[Name(got)];
-    mismatch_.Same(log.substr(log.size() < 20 ? 0 : log.size() - 20), "edited change caret*", "notifications");
     model_.ApplyEdit(want, withRecord);
     CompareSpan(want.start, want.end - want.start, Size(want.text));
 }
@@ -252,9 +248,11 @@ void EditingDriver::ExpectStepBack(std::vector<ModelStep>& from, std::vector<Mod
         mismatch_.Same(std::string(Name(got)), "NothingChanged", "step back with an empty history");
         return;
     }
-    if (got != EditResult::Done && got != EditResult::DoneWithoutRecord) return ExpectFailure(got);
-    mismatch_.Holds(got == EditResult::Done || armed_, "step back made without its record");
-    events_.Take();
+    bool allowed = &to == &model_.redo ? events_.allowWithoutRedo : events_.allowWithoutUndo;
+    if (got != EditResult::Done && got != EditResult::DoneWithoutRecord) return ExpectFailure(got, allowed);
+    mismatch_.Holds(got == EditResult::Done || (armed_ && allowed), "step back made without its record");
+    std::string why = got == EditResult::Done ? "" : &to == &model_.redo ? "redofull " : "undofull ";
+    mismatch_.Same(events_.Take(), why + "edited change caret*", "notifications");
     ++seen_[std::string("step back ") + Name(got)];
     ModelStep step = from.back();
     model_.ApplyStepBack(from, to, got == EditResult::Done);
@@ -268,9 +266,7 @@ void EditingDriver::CompareSpan(std::uint32_t start, std::uint32_t removed, std:
     mismatch_.Same(span.offset, start, "edited offset");
     mismatch_.Same(span.removed, removed, "edited bytes removed");
     mismatch_.Same(span.inserted, inserted, "edited bytes inserted");
-    std::vector<std::uint32_t> entries = ReferenceEntries(model_.text);
-    auto line = static_cast<std::uint32_t>(std::upper_bound(entries.begin(), entries.end() - 1, start) - entries.begin() - 1);
-    mismatch_.Same(span.line, line, "edited line");
+    mismatch_.Same(span.line, ReferenceLine(model_.text, start), "edited line");
     bool changed = store_.LineCount() != linesBefore_ || store_.RowCount() != rowsBefore_;
     mismatch_.Same(span.linesChanged, changed, "lines or rows changed");
 }
@@ -286,12 +282,10 @@ void EditingDriver::CompareWithModel() {
     mismatch_.Same(store_.Buffer().free, SystemHeap().Size(store_.Buffer().handle) - store_.Length(), "free text");
     CompareLayout(text);
     const Selection& sel = store_.Sel();
-    mismatch_.Same(sel.start, model_.selStart, "selection start");
-    mismatch_.Same(sel.end, model_.selEnd, "selection end");
-    mismatch_.Same(sel.caret, model_.caret, "caret");
-    mismatch_.Same(sel.anchor, model_.anchor, "anchor");
-    mismatch_.Same(store_.CaretLine(), model_.CaretLine(), "caret line");
-    mismatch_.Same(store_.CaretColumn(), model_.CaretColumn(), "caret column");
+    mismatch_.Same(std::vector{sel.start, sel.end, sel.caret, sel.anchor, store_.CaretLine(), store_.CaretColumn()},
+                   std::vector{model_.selStart, model_.selEnd, model_.caret, model_.anchor, model_.CaretLine(),
+                               model_.CaretColumn()},
+                   "selection start, end, caret, anchor; caret line, column");
     mismatch_.Same(store_.modified, model_.modified, "modified flag");
     CompareHistory(store_.Undo(), model_.undo, "undo");
     CompareHistory(store_.Redo(), model_.redo, "redo");
@@ -301,15 +295,7 @@ void EditingDriver::CompareWithModel() {
 // Wrap off: the line table against a rebuild. Wrap on: the rows against the
 // literal rules for the measurements they were broken with.
 void EditingDriver::CompareLayout(const std::string& text) {
-    if (!store_.WordWrap()) {
-        const LineTable& lines = store_.Lines();
-        std::vector<std::uint32_t> entries(lines.entries, lines.entries + lines.last + 2);
-        mismatch_.Same(entries, ReferenceEntries(text), "line table");
-        mismatch_.Same(lines.count, lines.last + 1, "line count");
-        mismatch_.Same(lines.logicalCount, lines.count, "logical line count");
-        mismatch_.Same(lines.free, lines.blockSize - 4 * (lines.last + 2), "free table bytes");
-        return;
-    }
+    if (!store_.WordWrap()) return CheckLineTable(mismatch_, store_.Lines(), text);
     const RowTable& rows = store_.Rows();
     WrapRules rules = store_.Rules();
     mismatch_.Same(test::TableEntries(rows), test::ReferenceRows(text, *rules.widths, rules.wrapWidth), "rows");
@@ -340,9 +326,7 @@ void EditingDriver::CompareQueries() {
         mismatch_.Same(store_.LineSize(line), inside ? entries[line + 1] - entries[line] : 0, "line size");
     }
     for (std::uint32_t offset : {0u, model_.Length(), choices_->Below(model_.Length() + 1)}) {
-        auto after = std::upper_bound(entries.begin(), entries.end() - 1, offset);
-        mismatch_.Same(store_.LineFromOffset(offset), static_cast<std::uint32_t>(after - entries.begin() - 1),
-                       "line from offset");
+        mismatch_.Same(store_.LineFromOffset(offset), ReferenceLine(model_.text, offset), "line from offset");
         mismatch_.Same(store_.LineTextEnd(offset), model_.LineTextEnd(offset), "line text end");
     }
     std::uint32_t row = store_.CaretRow(), caret = store_.Sel().caret;

@@ -44,7 +44,7 @@ private:
     std::string RandomText(std::uint32_t pieces, std::uint32_t breaks);
     void ExpectEdit(const Expected& want, EditResult got);
     void ExpectStepBack(std::vector<ModelStep>& from, std::vector<ModelStep>& to, EditResult got);
-    void ExpectFailure(EditResult got);
+    void ExpectFailure(EditResult got, bool allowed);
     void CompareSpan(std::uint32_t start, std::uint32_t removed, std::uint32_t inserted);
     void CompareWithModel();
     void CompareLayout(const std::string& text);

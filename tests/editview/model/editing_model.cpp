@@ -106,11 +106,7 @@ void EditingModel::SetSelection(std::uint32_t start, std::uint32_t end) {
     }
 }
 
-std::uint32_t EditingModel::CaretLine() const {
-    auto entries = ReferenceEntries(text);
-    entries.pop_back();
-    return static_cast<std::uint32_t>(std::upper_bound(entries.begin(), entries.end(), caret) - entries.begin() - 1);
-}
+std::uint32_t EditingModel::CaretLine() const { return ReferenceLine(text, caret); }
 
 std::uint32_t EditingModel::CaretColumn() const { return caret - LineStart(caret); }
 

@@ -2,10 +2,12 @@
 // The editor's notifications noted as words, and the plain facts of a text
 // that editing tests compare with: its bytes as the editor takes them and
 // its line starts found the slow, obvious way.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "../../common/mismatch.h"
 #include "editview/model/editing.h"
 
 namespace velmo::testing {
@@ -21,6 +23,22 @@ inline std::vector<std::uint32_t> ReferenceEntries(const std::string& text) {
     }
     entries.push_back(Size(text));
     return entries;
+}
+
+// The line holding `offset`, from those starts (past the end: the last).
+inline std::uint32_t ReferenceLine(const std::string& text, std::uint32_t offset) {
+    std::vector<std::uint32_t> starts = ReferenceEntries(text);
+    starts.pop_back();
+    return static_cast<std::uint32_t>(std::upper_bound(starts.begin(), starts.end(), offset) - starts.begin() - 1);
+}
+
+// A line table against those starts, with its counts and free bytes.
+inline void CheckLineTable(Mismatch& check, const LineTable& lines, const std::string& text) {
+    check.Same(std::vector<std::uint32_t>(lines.entries, lines.entries + lines.last + 2), ReferenceEntries(text),
+               "line table");
+    check.Same(lines.count, lines.last + 1, "line count");
+    check.Same(lines.logicalCount, lines.count, "logical line count");
+    check.Same(lines.free, lines.blockSize - 4 * (lines.last + 2), "free table bytes");
 }
 
 // Notes every notification as a word; answers the full-history questions as

@@ -7,19 +7,17 @@
 namespace velmo {
 namespace {
 
-const std::uint8_t* Bytes(const std::string& s) { return reinterpret_cast<const std::uint8_t*>(s.data()); }
-
 class UndoStoreTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(store.Create()); }
     void TearDown() override {
-        SystemHeap().FailAfter(0);
         SystemHeap().FailAlways(false);
         store.Destroy();
     }
     void Push(std::uint32_t start, std::uint32_t end, const std::string& text) {
         ASSERT_TRUE(store.Reserve(static_cast<std::uint32_t>(text.size())));
-        store.Push(start, end, Bytes(text), static_cast<std::uint32_t>(text.size()));
+        store.Push(start, end, reinterpret_cast<const std::uint8_t*>(text.data()),
+                   static_cast<std::uint32_t>(text.size()));
     }
     std::string TopText() {
         std::string text(reinterpret_cast<const char*>(store.LockTopText()), store.Top().textLength);
@@ -31,52 +29,44 @@ protected:
 
 TEST_F(UndoStoreTest, TextsWithNulBytesComeBackWhole) {
     const std::string texts[] = {std::string("a\0b", 3), "", std::string("\0\0", 2), "xyz"};
-    std::uint32_t i = 0;
-    for (const auto& text : texts) {
-        Push(i, i + 1, text);
-        ++i;
-    }
-    for (auto it = std::rbegin(texts); it != std::rend(texts); ++it) {
-        --i;
+    for (std::uint32_t i = 0; i < 4; ++i) Push(i, i + 1, texts[i]);
+    for (std::uint32_t i = 4; i-- > 0;) {
         EXPECT_EQ(store.Top().start, i);
         EXPECT_EQ(store.Top().end, i + 1);
-        EXPECT_EQ(TopText(), *it);
+        EXPECT_EQ(TopText(), texts[i]);
         store.Pop();
     }
     EXPECT_EQ(store.Steps(), 0u);
 }
 
-TEST_F(UndoStoreTest, RecordArrayGrowsByTenThousandRecords) {
+// The record array grows by ten thousand records, the pool by the missing
+// bytes and one step; clearing keeps both and fills the pool from its start.
+TEST_F(UndoStoreTest, BlocksGrowByTheirStepsAndClearingKeepsThem) {
     for (int i = 0; i < 10000; ++i) Push(0, 0, "");
     EXPECT_EQ(store.RecordCapacity(), 10000u);
-    Push(1, 2, "q");
-    EXPECT_EQ(store.RecordCapacity(), 20000u);
-    EXPECT_EQ(store.Steps(), 10001u);
-    EXPECT_EQ(TopText(), "q");
-}
-
-TEST_F(UndoStoreTest, PoolGrowsByTheMissingBytesAndOneStep) {
     Push(0, 0, std::string(65000, 'a'));
+    EXPECT_EQ(store.RecordCapacity(), 20000u);
     EXPECT_EQ(store.PoolSize(), 65536u);
-    Push(0, 0, std::string(1000, 'b'));  // 464 missing
-    EXPECT_EQ(store.PoolSize(), 65536u + 464u + 65536u);
+    Push(1, 2, std::string(1000, 'b'));  // 464 missing
+    const std::uint32_t grown = 65536u + 464u + 65536u;
+    EXPECT_EQ(store.PoolSize(), grown);
     EXPECT_EQ(TopText(), std::string(1000, 'b'));
     store.Pop();
     EXPECT_EQ(TopText(), std::string(65000, 'a'));
-}
-
-TEST_F(UndoStoreTest, ClearKeepsBlocksAndStartsOver) {
-    Push(0, 0, std::string(70000, 'a'));
-    std::uint32_t size = store.PoolSize();
+    EXPECT_EQ(store.Steps(), 10001u);
     store.Clear();
     EXPECT_EQ(store.Steps(), 0u);
-    EXPECT_EQ(store.PoolSize(), size);
+    EXPECT_EQ(store.PoolSize(), grown);
+    EXPECT_EQ(store.RecordCapacity(), 20000u);
     Push(3, 4, "z");
     EXPECT_EQ(store.Top().textOffset, 0u);
 }
 
+// A pool that cannot grow, or would need 4 GiB (in 32 bits the size wraps
+// to a small block that would be overrun), keeps its records as they are.
 TEST_F(UndoStoreTest, FailedGrowthKeepsRecords) {
     Push(5, 6, "keep");
+    EXPECT_FALSE(store.Reserve(0xFFFFFFFFu));
     SystemHeap().FailAlways(true);
     EXPECT_FALSE(store.Reserve(70000));
     SystemHeap().FailAlways(false);
@@ -86,17 +76,13 @@ TEST_F(UndoStoreTest, FailedGrowthKeepsRecords) {
 }
 
 TEST_F(UndoStoreTest, PoolGivesBackRoomOnceMostTextsAreTakenBack) {
-    std::string texts[8];
-    for (int i = 0; i < 8; ++i) {
-        texts[i] = std::string(300000, static_cast<char>('a' + i));
-        Push(i, i, texts[i]);
-    }
+    for (int i = 0; i < 8; ++i) Push(i, i, std::string(300000, static_cast<char>('a' + i)));
     const std::uint32_t grown = store.PoolSize();
     for (int i = 7; i >= 1; --i) {
-        EXPECT_EQ(TopText(), texts[i]);
+        EXPECT_EQ(TopText(), std::string(300000, static_cast<char>('a' + i)));
         store.Pop();
     }
-    EXPECT_EQ(TopText(), texts[0]);
+    EXPECT_EQ(TopText(), std::string(300000, 'a'));
     EXPECT_LT(store.PoolSize(), grown / 2);
     store.Clear();
     EXPECT_EQ(store.PoolSize(), 1024u * 1024u);
@@ -123,16 +109,6 @@ TEST_F(UndoStoreTest, RecordsOwningBlocksFreeThemWhenDropped) {
     EXPECT_EQ(TopText(), "between");
     store.Clear();  // frees the other two
     EXPECT_EQ(store.Steps(), 0u);
-}
-
-// A text just under 4 GiB: in 32 bits, size + missing + 64 KiB wraps to a
-// small block that would be overrun; it must count as failed instead.
-TEST_F(UndoStoreTest, SizesPastFourGigabytesFail) {
-    Push(1, 2, "x");
-    EXPECT_FALSE(store.Reserve(0xFFFFFFF0u));
-    EXPECT_EQ(store.Steps(), 1u);
-    EXPECT_EQ(store.PoolSize(), 65536u);
-    EXPECT_EQ(TopText(), "x");
 }
 
 }  // namespace

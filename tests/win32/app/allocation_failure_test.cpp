@@ -1,9 +1,9 @@
 // Every allocation of a user's operation fails in turn — the first, then the
 // second, and so on until the operation makes no more — in the real main
-// window and control: each time the document (its bytes, name, modified flag
-// and wrap mode) and its file stay as they were and the user is told with one
-// of the operation's documented messages, or the operation is complete and
-// nothing is said.
+// window and control: each time the document (its bytes, name, modified flag,
+// wrap mode and undo step) and its file stay as they were and the user is
+// told with one of the operation's documented messages, or the operation is
+// complete and nothing is said.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <dlgs.h>
@@ -54,18 +54,20 @@ public:
         SystemHeap().FailAlways(false);
         MainFrameTest::TearDown();
     }
-    using MainFrameTest::Checked;
-    using MainFrameTest::Command;
-    using MainFrameTest::FileBytes;
-    using MainFrameTest::Text;
-    using MainFrameTest::Title;
     std::string Path(const char* name) { return folder.path() + name; }
-    void Fill(int id, const char* text) { SetDlgItemTextA(App().findDialog, id, text); }
-    void Click(int id) {
-        SendMessageA(App().findDialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(App().findDialog, id)));
-    }
 };
+
+// Drops the answered save question or the count of replacements, leaving
+// what the failure said.
+void DropBox(const char* start) {
+    auto& asked = MainFrameTest::Asked();
+    for (auto box = asked.begin(); box != asked.end(); ++box) {
+        if (box->text.rfind(start, 0) == 0) {
+            asked.erase(box);
+            return;
+        }
+    }
+}
 
 TEST_P(FailureTableTest, TheDocumentStaysOrTheOperationIsComplete) {
     const FailureCase& c = GetParam();
@@ -83,6 +85,8 @@ TEST_P(FailureTableTest, TheDocumentStaysOrTheOperationIsComplete) {
         c.prepare(*this);
         std::string before = Text();
         LRESULT modified = Edit(EM_GETMODIFY);
+        LRESULT canUndo = Edit(EM_CANUNDO);
+        std::string title = Title();
         Asked().clear();
         Answers() = {IDNO, IDNO};
         SystemHeap().FailAfter(n, 1000);  // memory runs out for good
@@ -97,8 +101,10 @@ TEST_P(FailureTableTest, TheDocumentStaysOrTheOperationIsComplete) {
         ++failures;
         ASSERT_TRUE(failed) << "not made, though nothing failed";
         ASSERT_TRUE(Text() == before) << "the document changed";
-        EXPECT_EQ(Title(), "Velmo 2 - document.txt");
+        EXPECT_EQ(Title(), title);
+        EXPECT_STREQ(App().documentPath, path.c_str());
         EXPECT_EQ(Edit(EM_GETMODIFY), modified);
+        EXPECT_EQ(Edit(EM_CANUNDO), canUndo);
         EXPECT_FALSE(Control().store.WordWrap());
         EXPECT_FALSE(Checked(IDM_WORD_WRAP));
         EXPECT_EQ(FileBytes(path), kDocument);
@@ -116,21 +122,26 @@ TEST_P(FailureTableTest, TheDocumentStaysOrTheOperationIsComplete) {
 }
 
 void Nothing(FailureTableTest&) {}
+void Edited(FailureTableTest&) { SendMessageA(App().editView, EM_REPLACESEL, 1, reinterpret_cast<LPARAM>("edited ")); }
 
 INSTANTIATE_TEST_SUITE_P(
     Operations, FailureTableTest,
     ::testing::Values(
-        FailureCase{"Load", Nothing, [](FailureTableTest& t) { LoadDocument(t.Path("other.txt").c_str()); },
+        FailureCase{"OpenOverAnEditedDocument", Edited,
+                    [](FailureTableTest& t) {
+                        MainFrameTest::DialogChoice() = t.Path("other.txt");
+                        t.Command(IDM_OPEN);  // the changes are not saved
+                        DropBox("Do you want to save");
+                    },
                     [](FailureTableTest& t) { return t.Text() == kOther && t.Title() == "Velmo 2 - other.txt"; },
                     {IDS_NO_MEMORY}},
-        FailureCase{"Save",  // needs no memory at all, so that work can always be saved
-                    [](FailureTableTest&) { SendMessageA(App().editView, EM_REPLACESEL, 1, reinterpret_cast<LPARAM>("saved ")); },
+        FailureCase{"Save", Edited,  // needs no memory at all, so that work can always be saved
                     [](FailureTableTest& t) {
                         SystemHeap().FailAlways(true);
                         t.Command(IDM_SAVE);
                         SystemHeap().FailAlways(false);
                     },
-                    [](FailureTableTest& t) { return t.FileBytes(t.Path("document.txt")) == "saved " + kDocument; },
+                    [](FailureTableTest& t) { return t.FileBytes(t.Path("document.txt")) == "edited " + kDocument; },
                     {}},
         FailureCase{"Paste", [](FailureTableTest&) { OfferPlainText(App().mainWindow, kPasted); },
                     [](FailureTableTest& t) { t.Command(IDM_PASTE); },
@@ -144,10 +155,11 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     [](FailureTableTest& t) {
                         t.Click(psh2);
-                        auto& asked = MainFrameTest::Asked();
-                        if (!asked.empty() && asked.back().text.rfind("Replaced", 0) == 0) asked.pop_back();
+                        DropBox("Replaced");
                     },
-                    [](FailureTableTest& t) { return t.Text() == Lines("abcdefgh\r\n", 20000) + std::string("nul\0end", 7); },
+                    [](FailureTableTest& t) {
+                        return t.Text() == Lines("abcdefgh\r\n", 20000) + kDocument.substr(80000);
+                    },
                     {IDS_NO_MEMORY, IDS_UNDO_FULL}},
         FailureCase{"WordWrap", Nothing, [](FailureTableTest& t) { t.Command(IDM_WORD_WRAP); },
                     [](FailureTableTest& t) { return Control().store.WordWrap() && t.Checked(IDM_WORD_WRAP); },

@@ -50,21 +50,6 @@ void CALLBACK DialogTimer(HWND, UINT, UINT_PTR, DWORD) {
 
 }  // namespace
 
-std::vector<int>& MainFrameTest::Answers() {
-    static std::vector<int> answers;
-    return answers;
-}
-
-std::vector<AskedBox>& MainFrameTest::Asked() {
-    static std::vector<AskedBox> asked;
-    return asked;
-}
-
-std::string& MainFrameTest::DialogChoice() {
-    static std::string choice;
-    return choice;
-}
-
 void OnNextDialog(void (*action)(HWND dialog)) {
     ForgetDialogAction();
     dialogAction = action;
@@ -187,6 +172,18 @@ std::string MainFrameTest::FileBytes(const std::string& path) {
     ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
     CloseHandle(file);
     return bytes.substr(0, read);
+}
+
+std::pair<DWORD, DWORD> MainFrameTest::Selection() {
+    DWORD start = 0;
+    DWORD end = 0;
+    Edit(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {start, end};
+}
+
+void MainFrameTest::Click(int id) {
+    SendMessageA(GetDlgItem(App().findDialog, id), BM_CLICK, 0, 0);
+    Pump();
 }
 
 UINT MainFrameTest::LanguageCommand(const char* name) {

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/app_state.h"
@@ -21,15 +22,24 @@ struct AskedBox {
     UINT type;
 };
 
+// The helpers are public so that the cases of a table can use them.
 class MainFrameTest : public ::testing::Test {
 public:
     // Answers given to the next message boxes, in order; IDOK when none left.
-    static std::vector<int>& Answers();
-    static std::vector<AskedBox>& Asked();
+    static std::vector<int>& Answers() {
+        static std::vector<int> answers;
+        return answers;
+    }
+    static std::vector<AskedBox>& Asked() {
+        static std::vector<AskedBox> asked;
+        return asked;
+    }
     // The path the open and save dialogs choose; empty: they are cancelled.
-    static std::string& DialogChoice();
+    static std::string& DialogChoice() {
+        static std::string choice;
+        return choice;
+    }
 
-protected:
     void SetUp() override;
     void TearDown() override;
 
@@ -48,6 +58,10 @@ protected:
     bool Checked(unsigned command);
     bool Enabled(unsigned command);
     std::string IniValue(const char* key);
+    std::pair<DWORD, DWORD> Selection();
+    // The find or replace dialog: a field filled, a button clicked as a user would.
+    void Fill(int id, const std::string& text) { SetDlgItemTextA(App().findDialog, id, text.c_str()); }
+    void Click(int id);
     static void Pump();
     // A file of the test's folder with exactly `bytes`; returns its path.
     std::string WriteTestFile(const char* name, const std::string& bytes);

@@ -60,7 +60,8 @@ TEST_F(PlaybackTest, TypesEachByteAsAKeyAndEndsUnmodifiedWithNothingToUndo) {
     DialogChoice() = WriteTestFile("other.txt", "other");
     Command(IDM_PLAYBACK);
     ASSERT_EQ(Asked().size(), 2u);
-    EXPECT_EQ(Asked()[1].text, "A typing playback is already running. Wait until it ends, or stop it with Exit (Ctrl+Q).");
+    EXPECT_EQ(Asked()[1].text,
+              "A typing playback is already running. Wait until it ends, or stop it with Exit (Ctrl+Q).");
     EXPECT_EQ(Asked()[1].caption, "Velmo 2");
     ASSERT_TRUE(PumpUntil([] { return !PlaybackRunning(); }));
     StopPlayback();  // lets the worker's last messages in
