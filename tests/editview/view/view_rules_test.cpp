@@ -303,18 +303,14 @@ VerticalFrame Frame(std::uint32_t first, std::uint32_t rows = 100, std::uint32_t
 }
 
 TEST(ScrollRules, ScrollBarCodesStopAtTheLastFullPage) {
-    EXPECT_EQ(FirstRowAfterCode(Frame(90), kLineDown, 0), 90u);
-    EXPECT_EQ(FirstRowAfterCode(Frame(89), kLineDown, 0), 90u);
-    EXPECT_EQ(FirstRowAfterCode(Frame(85), kPageDown, 0), 90u);
-    EXPECT_EQ(FirstRowAfterCode(Frame(0), kLineUp, 0), 0u);
-    EXPECT_EQ(FirstRowAfterCode(Frame(5), kPageUp, 0), 0u);
-    EXPECT_EQ(FirstRowAfterCode(Frame(50), kLineUp, 0), 49u);
-    EXPECT_EQ(FirstRowAfterCode(Frame(50), kPageUp, 0), 40u);
-    EXPECT_EQ(FirstRowAfterCode(Frame(50), kTop, 0), 0u);
-    EXPECT_EQ(FirstRowAfterCode(Frame(50), kBottom, 0), 90u);
-    EXPECT_EQ(FirstRowAfterCode(Frame(50), kThumbTrack, 70), 70u);
-    EXPECT_EQ(FirstRowAfterCode(Frame(50), kThumbPosition, 70), 50u);
-    EXPECT_EQ(FirstRowAfterCode(Frame(50), kEndScroll, 70), 50u);
+    // {first row, scroll bar code, thumb position, first row after}
+    for (auto [first, code, track, after] : {std::array<std::uint32_t, 4>{90, kLineDown, 0, 90}, {89, kLineDown, 0, 90},
+                                             {85, kPageDown, 0, 90}, {0, kLineUp, 0, 0}, {5, kPageUp, 0, 0},
+                                             {50, kLineUp, 0, 49}, {50, kPageUp, 0, 40}, {50, kTop, 0, 0},
+                                             {50, kBottom, 0, 90}, {50, kThumbTrack, 70, 70},
+                                             {50, kThumbPosition, 70, 50}, {50, kEndScroll, 70, 50}}) {
+        EXPECT_EQ(FirstRowAfterCode(Frame(first), static_cast<int>(code), track), after) << first << " code " << code;
+    }
     EXPECT_EQ(FirstRowAfterCode(Frame(0, 5), kBottom, 0), 0u);  // a short document never scrolls
 }
 
