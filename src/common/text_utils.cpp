@@ -120,10 +120,7 @@ const char* FileNamePart(const char* path) {
     return name != nullptr ? name + 1 : path;
 }
 
-// memmove copies front to back or back to front as the overlap requires, which
-// is what both directions need.
+// memmove copies front to back or back to front as the overlap requires.
 void CopyForward(void* dst, const void* src, std::size_t count) { std::memmove(dst, src, count); }
-
-void MoveBackward(void* dst, const void* src, std::size_t count) { std::memmove(dst, src, count); }
 
 }  // namespace velmo

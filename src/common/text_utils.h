@@ -48,8 +48,4 @@ const char* FileNamePart(const char* path);
 // Copies `count` bytes to a lower or non-overlapping destination.
 void CopyForward(void* dst, const void* src, std::size_t count);
 
-// Moves `count` bytes to a higher, possibly overlapping destination, copying
-// from the end so that no byte is read after it was overwritten.
-void MoveBackward(void* dst, const void* src, std::size_t count);
-
 }  // namespace velmo

@@ -12,15 +12,6 @@
 namespace velmo {
 namespace {
 
-struct Scan {
-    const std::uint8_t* bytes;
-    std::uint32_t count;
-    EitherByte first, last;
-    std::uint32_t distance;
-
-    bool At(std::uint32_t i) const { return first.Holds(bytes[i]) && last.Holds(bytes[i + distance]); }
-};
-
 TEST(ByteScanTest, AgreesWithAByteLoopOnRandomRanges) {
     std::mt19937 rng(7);
     std::vector<std::uint8_t> buffer(700);
@@ -34,35 +25,23 @@ TEST(ByteScanTest, AgreesWithAByteLoopOnRandomRanges) {
         std::uint32_t offset = rng() % 40, count = rng() % (round % 3 == 0 ? 40 : 550);
         std::uint32_t distance = rng() % 3 == 0 ? 0 : rng() % 100;
         for (int k = rng() % 4; k > 0 && count > 0; --k) buffer[offset + rng() % count] = rng() % 2 ? first.a : first.b;
-        Scan scan{buffer.data() + offset, count, first, last, distance};
+        const std::uint8_t* bytes = buffer.data() + offset;
         SCOPED_TRACE("round " + std::to_string(round) + " offset " + std::to_string(offset) + " count " +
                      std::to_string(count));
-
-        std::vector<std::uint32_t> expected;
-        for (std::uint32_t i = 0; i < count; ++i) {
-            if (scan.At(i)) expected.push_back(i);
-        }
-        std::uint32_t max = 1 + rng() % 8;
-        std::vector<std::uint32_t> found(max);
-        std::uint32_t n = FindCandidates(scan.bytes, count, first, last, distance, found.data(), max);
-        found.resize(n);
-        expected.resize(std::min<std::size_t>(expected.size(), max));
-        ASSERT_EQ(found, expected);
+        std::vector<std::uint32_t> expected, found(1 + rng() % 8);
+        std::vector<std::size_t> visited, expectedBytes;
         std::uint32_t lastExpected = count;
-        for (std::uint32_t i = count; i-- > 0;) {
-            if (scan.At(i)) {
-                lastExpected = i;
-                break;
-            }
-        }
-        ASSERT_EQ(FindLastCandidate(scan.bytes, count, first, last, distance), lastExpected);
-
-        std::vector<std::size_t> visited, bytes;
-        ForEachByte(scan.bytes, count, first.a, [&](std::size_t i) { visited.push_back(i); });
         for (std::uint32_t i = 0; i < count; ++i) {
-            if (scan.bytes[i] == first.a) bytes.push_back(i);
+            if (first.Holds(bytes[i]) && last.Holds(bytes[i + distance])) expected.push_back(lastExpected = i);
+            if (bytes[i] == first.a) expectedBytes.push_back(i);
         }
-        ASSERT_EQ(visited, bytes);
+        ASSERT_EQ(FindLastCandidate(bytes, count, first, last, distance), lastExpected);
+        expected.resize(std::min(expected.size(), found.size()));
+        auto max = static_cast<std::uint32_t>(found.size());
+        found.resize(FindCandidates(bytes, count, first, last, distance, found.data(), max));
+        ASSERT_EQ(found, expected);
+        ForEachByte(bytes, count, first.a, [&](std::size_t i) { visited.push_back(i); });
+        ASSERT_EQ(visited, expectedBytes);
     }
 }
 

@@ -15,8 +15,7 @@ public:
     template <typename A, typename B>
     bool Same(const A& got, const B& want, const std::string& what) {
         if (got == want) return true;
-        if (text_.empty()) text_ = what + ": got " + Show(got) + ", want " + Show(want);
-        return false;
+        return Holds(false, what + ": got " + Show(got) + ", want " + Show(want));
     }
     bool Holds(bool condition, const std::string& what) {
         if (!condition && text_.empty()) text_ = what;
@@ -37,15 +36,16 @@ private:
         }
         return out.str();
     }
+    // At most 80 bytes, those outside printable ASCII as hexadecimal escapes.
     static std::string Show(const std::string& bytes) {
         std::ostringstream out;
-        out << bytes.size() << " bytes \"";
+        out << bytes.size() << " bytes \"" << std::hex;
         for (std::size_t i = 0; i < bytes.size() && i < 80; ++i) {
             auto c = static_cast<unsigned char>(bytes[i]);
             if (c >= 0x20 && c < 0x7F && c != '\\') {
                 out << bytes[i];
             } else {
-                out << "\\x" << std::hex << static_cast<int>(c) << std::dec;
+                out << "\\x" << static_cast<int>(c);
             }
         }
         out << (bytes.size() > 80 ? "...\"" : "\"");
@@ -54,11 +54,9 @@ private:
     static std::string Show(const char* text) { return Show(std::string(text)); }
     template <typename T>
     static std::string Show(const std::vector<T>& values) {
-        std::ostringstream out;
-        out << values.size() << " entries [";
-        for (std::size_t i = 0; i < values.size() && i < 12; ++i) out << (i ? " " : "") << Show(values[i]);
-        out << (values.size() > 12 ? " ...]" : "]");
-        return out.str();
+        std::string out = std::to_string(values.size()) + " entries [";
+        for (std::size_t i = 0; i < values.size() && i < 12; ++i) out += (i ? " " : "") + Show(values[i]);
+        return out + (values.size() > 12 ? " ...]" : "]");
     }
 
     std::string text_;

@@ -7,62 +7,34 @@ source "$(dirname "$0")/journey.sh"
 document="$folder/journey.txt"
 printf 'alpha beta\0gamma\r\ncaf\xe9 na\xefve \xa9 2024\r\nlone\rcarriage\r\nend' >"$document"
 
-step "open the file from the command line"
-start_program "$(windows_path "$document")"
-await_title "Velmo 2 - journey.txt"
+step "open the file from the command line, move with Home, End and Ctrl+arrows"
+open_file "$document"
 await_status "Line 1, column 1, selected 0|Lines: 4"
-read_text_area
-line1_y=$((edit_y + 4))
-
-step "move with Home, End and Ctrl+arrows"
-click_at $((edit_x + 1)) "$line1_y"
-press End
-await_status "Line 1, column 17, selected 0"
-press Home ctrl+Right
-await_status "Line 1, column 7, selected 0"
-press ctrl+Right
-await_status "Line 1, column 12, selected 0"  # the NUL byte ends "beta"
-press Home Down Down End
-await_status "Line 3, column 14, selected 0"  # the lone CR is one character
-press ctrl+Left Left
-await_status "Line 3, column 5, selected 0"
+status_after "Line 1, column 17, selected 0" End
+status_after "Line 1, column 7, selected 0" Home ctrl+Right
+status_after "Line 1, column 12, selected 0" ctrl+Right  # the NUL byte ends "beta"
+status_after "Line 3, column 14, selected 0" Home Down Down End  # the lone CR is one character
+status_after "Line 3, column 5, selected 0" ctrl+Left Left
 type_text "-"
 await_title "* Velmo 2 - journey.txt"
 
 step "select a word with Shift, cut it and paste it at the end of its line"
-press Home Up shift+ctrl+Right
-await_status "Line 2, column 6, selected 5"
-press ctrl+x
-await_status "Line 2, column 1, selected 0"
-press End ctrl+v
-await_status "Line 2, column 18, selected 5"
+status_after "Line 2, column 6, selected 5" Home Up shift+ctrl+Right
+status_after "Line 2, column 1, selected 0" ctrl+x
+status_after "Line 2, column 18, selected 5" End ctrl+v
 screenshot pasted
-press ctrl+z
-await_status "Line 2, column 13, selected 0"
-press ctrl+y
-await_status "Line 2, column 18, selected 5"
+status_after "Line 2, column 13, selected 0" ctrl+z
+status_after "Line 2, column 18, selected 5" ctrl+y
 
 step "select the first line with a mouse drag, cut it, undo the cut"
-drag $((edit_x + 1)) "$line1_y" $((edit_x + edit_w - 40)) "$line1_y"
+drag $((edit_x + 2)) $((edit_y + 4)) $((edit_x + edit_w - 40)) $((edit_y + 4))
 await_status "Line 1, column 17, selected 16"
-screenshot dragged
-press ctrl+x
-await_status "Line 1, column 1, selected 0|Lines: 4"
-press ctrl+z
-await_status "Line 1, column 17, selected 16"
+status_after "Line 1, column 1, selected 0|Lines: 4" ctrl+x
+status_after "Line 1, column 17, selected 16" ctrl+z
 
-step "paste the line at the end of the text, its NUL byte too"
-press ctrl+End ctrl+v
-await_status "Line 4, column 20, selected 16"
-
-step "save with the keyboard"
+step "paste the line at the end of the text, its NUL byte too; save with the keyboard"
+status_after "Line 4, column 20, selected 16" ctrl+End ctrl+v
 press ctrl+s
 await_title "Velmo 2 - journey.txt"
-expected=$(mktemp)
-printf 'alpha beta\0gamma\r\nna\xefve \xa9 2024caf\xe9 \r\nlone-\rcarriage\r\nendalpha beta\0gamma' >"$expected"
-expect_bytes "$document" "$expected"
-rm -f "$expected"
-
-step "quit: nothing left to save"
-press ctrl+q
-await_gone '^main '
+expect_file "$document" 'alpha beta\0gamma\r\nna\xefve \xa9 2024caf\xe9 \r\nlone-\rcarriage\r\nendalpha beta\0gamma'
+quit  # nothing left to save

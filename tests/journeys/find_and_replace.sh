@@ -8,46 +8,31 @@ document="$folder/pets.txt"
 printf 'The cat and the hat.\r\nthe\0cat\r\nCat, cat, cat!\r\n' >"$document"
 
 step "find \"cat\" with the Find dialog, twice, then with F3"
-start_program "$(windows_path "$document")"
-await_title "Velmo 2 - pets.txt"
-read_text_area
-click_at $((edit_x + 1)) $((edit_y + 4))
+open_file "$document"
 await_status "Line 1, column 1, selected 0"
-press ctrl+f
-await_dialog "Find"
+dialog_after "Find" ctrl+f
 type_text "cat"
-press Return
-await_status "Line 1, column 8, selected 3"
-press Return
-await_status "Line 2, column 8, selected 3"
-press Escape
-await_gone '^dialog '
-press F3
-await_status "Line 3, column 9, selected 3"  # match case passes over "Cat"
+status_after "Line 1, column 8, selected 3" Return
+status_after "Line 2, column 8, selected 3" Return
+close_dialog Escape
+status_after "Line 3, column 9, selected 3" F3  # match case passes over "Cat"
 
 step "replace this match with \"dog\", then all the others"
-press ctrl+h
-await_dialog "Replace"
+dialog_after "Replace" ctrl+h
 press alt+p
 type_text "dog"
-press alt+r
-await_status "Line 3, column 14, selected 3"  # the next match is selected
+status_after "Line 3, column 14, selected 3" alt+r  # the next match is selected
 press alt+a
 await_dialog "Velmo 2" "Replaced 3 times."
 screenshot replaced-all
 press Return
 await_gone '^dialog [0-9]+ [^ ]+ [^ ]+ Velmo 2\|'
-press Escape
-await_gone '^dialog '
+close_dialog Escape
 
-step "undo the replace-all, save"
+step "undo the replace-all, save; quit: the search texts are kept for the next start"
 press ctrl+z ctrl+s
 await_title "Velmo 2 - pets.txt"
-printf 'The cat and the hat.\r\nthe\0cat\r\nCat, dog, cat!\r\n' >"$folder/expected.txt"
-expect_bytes "$document" "$folder/expected.txt"
-
-step "quit: the search texts are kept for the next start"
-press ctrl+q
-await_gone '^main '
+expect_file "$document" 'The cat and the hat.\r\nthe\0cat\r\nCat, dog, cat!\r\n'
+quit
 await_ini FindString cat
 await_ini ReplaceString dog

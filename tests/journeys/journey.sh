@@ -1,31 +1,22 @@
-# Sourced by every journey: a user's copy of the program, the user's hands
-# (X input events through xdotool) and eyes (journey_probe reads what the
-# windows show; pictures of the screen are kept). Nothing here sends the
-# program a window message.
-#
-# CTest passes JOURNEY_DIST (the distribution folder), JOURNEY_PROBE and
-# JOURNEY_ARTEFACTS (where the pictures go). Inside scripts/test.sh the run's
-# display and wineserver are used; alone, a journey starts its own. A journey
-# that sets JOURNEY_PROGRAM_FOLDER runs the program found there instead of a
-# copy of the distribution folder, and may define journey_cleanup.
+# Sourced by every journey: a user's copy of the program (of the distribution
+# folder JOURNEY_DIST, or the one in JOURNEY_PROGRAM_FOLDER), the user's hands
+# (X input events through xdotool) and eyes (JOURNEY_PROBE reads what the
+# windows show; pictures go to JOURNEY_ARTEFACTS). Nothing here sends the
+# program a window message. Alone, outside scripts/test.sh, a journey starts
+# its own display and wineserver. A journey may define journey_cleanup.
 set -euo pipefail
 : "${JOURNEY_PROBE:?}" "${JOURNEY_ARTEFACTS:?}"
-
+# What the windows show is in the system's code page: compare bytes.
+export LC_ALL=C
 journey=$(basename "$0" .sh)
 journey_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-desktop=$journey
 wait_ms=10000
 # The user's program folder: Velmo.ini is written beside Velmo.exe.
-if [ -n "${JOURNEY_PROGRAM_FOLDER:-}" ]; then
-    folder=$JOURNEY_PROGRAM_FOLDER
-else
-    folder=$(mktemp -d "/tmp/$journey.XXXXXX")
-    cp -r "${JOURNEY_DIST:?}/." "$folder/"
-fi
+folder=${JOURNEY_PROGRAM_FOLDER:-$(mktemp -d "/tmp/$journey.XXXXXX")}
+[ -n "${JOURNEY_PROGRAM_FOLDER:-}" ] || cp -r "${JOURNEY_DIST:?}/." "$folder/"
 mkdir -p "$JOURNEY_ARTEFACTS"
 log="$JOURNEY_ARTEFACTS/$journey.log"
 : >"$log"
-
 if [ -z "${DISPLAY:-}" ]; then
     source "$journey_root/scripts/wine-session.sh"
     start_wine_session "${VELMO_BUILD_DIR:-$journey_root/build}"
@@ -36,75 +27,32 @@ fail() {
     echo "FAILED: $*" >&2
     exit 1
 }
-
 step() { echo "-- $*"; }
-
 # The Windows path of a Unix path (Wine's drive Z: is the Unix root).
-windows_path() { local p=$1; echo "Z:${p//\//\\}"; }
+windows_path() { echo "Z:${1//\//\\}"; }
 
 probe() {
-    local out
-    out=$(mktemp)
+    local status=0
     # Output through a file: a Wine service started meanwhile could inherit
     # a pipe and hold it open.
-    local status=0
-    wine "$JOURNEY_PROBE" "$desktop" "$@" >"$out" 2>&1 </dev/null || status=$?
-    cat "$out"
-    rm -f "$out"
+    wine "$JOURNEY_PROBE" "$journey" "$@" >"$log.probe" 2>&1 </dev/null || status=$?
+    cat "$log.probe"
     return $status
 }
 
 # await PATTERN [MS]: until a line of what is shown matches the regular
-# expression (journey_probe's snapshot); prints that line.
+# expression (see probe/main.cpp); prints that line.
 await() { probe wait "${2:-$wait_ms}" "$1" || fail "did not see: $1"; }
-await_gone() { probe gone "${2:-$wait_ms}" "$1" >/dev/null || fail "still see: $1"; }
-
+await_gone() { probe gone "$wait_ms" "$1" >/dev/null || fail "still see: $1"; }
 # A literal text inside a pattern.
 literal() { printf '%s' "$1" | sed 's/[][\.|$(){}?+*^]/\\&/g'; }
-
 await_title() { await "^main [0-9]+ [-0-9,]+ [0-9x]+ $(literal "$1")\$" >/dev/null; }
 # The first part of the status bar: line, column and selection length.
 await_status() { await "^status [0-9]+ $(literal "$1")(\\||\$)" >/dev/null; }
 # await_status_match PATTERN: the first part of the status bar matches; prints it.
 await_status_match() { await "^status [0-9]+ $1" | sed 's/^status [0-9]* //; s/|.*//'; }
-# await_dialog CAPTION [MESSAGE]: a dialog or message box is shown.
-await_dialog() {
-    local pattern
-    pattern="$(literal "$1")\\|"
-    [ $# -lt 2 ] || pattern+="$(literal "$2")\$"
-    await "^dialog [0-9]+ [-0-9,]+ [0-9x]+ $pattern" >/dev/null
-}
-
-# start_program [ARGUMENT...]: starts Velmo.exe from the program folder on
-# the journey's own Wine desktop and waits for its window and status bar.
-start_program() {
-    (cd "$folder" && exec wine explorer "/desktop=$desktop,1024x768" Velmo.exe "$@") >>"$log" 2>&1 &
-    # The first start in a new prefix sets the prefix up further: allow for it.
-    await '^status [0-9]+ .+\|' 60000 >/dev/null
-    local geometry="" tries=50
-    # A window that goes while xdotool looks at every window's name ends its
-    # search with BadWindow: look again.
-    until geometry=$(xdotool search --name "^$desktop - Wine desktop\$" getwindowgeometry --shell 2>/dev/null); do
-        tries=$((tries - 1))
-        [ $tries -gt 0 ] || fail "no Wine desktop window \"$desktop\""
-        sleep 0.2
-    done
-    desktop_x=$(sed -n 's/^X=//p' <<<"$geometry")
-    desktop_y=$(sed -n 's/^Y=//p' <<<"$geometry")
-}
-
-# Sets edit_x, edit_y (top left of the text area on the screen), edit_w and
-# edit_h from what the window shows; PATTERN picks the window's line.
-read_text_area() {
-    local line place size
-    line=$(await "^edit ${1:-}")
-    place=$(cut -d' ' -f3 <<<"$line")
-    size=$(cut -d' ' -f4 <<<"$line")
-    edit_x=$((desktop_x + ${place%,*}))
-    edit_y=$((desktop_y + ${place#*,}))
-    edit_w=${size%x*}
-    edit_h=${size#*x}
-}
+# await_dialog CAPTION [MESSAGE]: a dialog or message box is shown (with that message).
+await_dialog() { await "^dialog [0-9]+ [-0-9,]+ [0-9x]+ $(literal "$1")\\|${2+$(literal "$2")\$}" >/dev/null; }
 
 # Hands: keys go to the window that has the keyboard focus.
 press() { xdotool key --delay 40 "$@"; }
@@ -115,6 +63,64 @@ drag() {
     xdotool mousemove "$1" "$2" mousedown 1
     xdotool mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2))
     xdotool mousemove "$3" "$4" mouseup 1
+}
+# status_after TEXT KEY...: the keys pressed, the status bar starts with TEXT.
+status_after() {
+    press "${@:2}"
+    await_status "$1"
+}
+# dialog_after CAPTION KEY...: the keys pressed, the dialog is shown.
+dialog_after() {
+    press "${@:2}"
+    await_dialog "$1"
+}
+close_dialog() {
+    press "$@"
+    await_gone '^dialog '
+}
+# quit [KEY]: the key (Ctrl+Q unless named) ends the program.
+quit() {
+    press "${1:-ctrl+q}"
+    await_gone '^main '
+}
+
+# start_program [ARGUMENT...]: starts Velmo.exe from the program folder on
+# the journey's own Wine desktop, waits for its window and status bar and
+# clicks into its text.
+start_program() {
+    (cd "$folder" && exec wine explorer "/desktop=$journey,1024x768" Velmo.exe "$@") >>"$log" 2>&1 &
+    # The first start in a new prefix sets the prefix up further: allow for it.
+    await '^status [0-9]+ .+\|' 60000 >/dev/null
+    local geometry="" tries=50
+    # A window that goes while xdotool looks at every window's name ends its
+    # search with BadWindow: look again.
+    until geometry=$(xdotool search --name "^$journey - Wine desktop\$" getwindowgeometry --shell 2>/dev/null); do
+        tries=$((tries - 1))
+        [ $tries -gt 0 ] || fail "no Wine desktop window \"$journey\""
+        sleep 0.2
+    done
+    desktop_x=$(sed -n 's/^X=//p' <<<"$geometry")
+    desktop_y=$(sed -n 's/^Y=//p' <<<"$geometry")
+    click_text
+}
+
+# open_file FILE: the program started on the file names it in its title.
+open_file() {
+    start_program "$(windows_path "$1")"
+    await_title "Velmo 2 - $(basename "$1")"
+}
+
+# click_text [PROCESS]: a click at the start of the first line of the text
+# area (of that program's window); sets edit_x, edit_y (the text area's top
+# left on the screen) and edit_w.
+click_text() {
+    local line place
+    line=$(await "^edit ${1:-}")
+    place=$(cut -d' ' -f3 <<<"$line")
+    edit_x=$((desktop_x + ${place%,*}))
+    edit_y=$((desktop_y + ${place#*,}))
+    edit_w=$(cut -d' ' -f4 <<<"$line" | cut -dx -f1)
+    click_at $((edit_x + 2)) $((edit_y + 4))
 }
 
 screenshot() {
@@ -132,32 +138,11 @@ await_ini() {
     fail "Velmo.ini: $1 is '$(ini_value "$1")', not '$2'"
 }
 
-# await_pdf TEXT NEWER_THAN: a PDF the printer wrote after the file
-# NEWER_THAN, written to its end, whose text holds TEXT; prints its path.
-await_pdf() {
-    local pdf text
-    for _ in $(seq 600); do
-        while IFS= read -r pdf; do
-            [ "$(tail -c 16 "$pdf" | tr -d '\r\n ' | tail -c 5)" = "%%EOF" ] || continue
-            text=$(pdftotext "$pdf" - 2>/dev/null) || continue
-            if grep -qF "$1" <<<"$text"; then
-                echo "$pdf"
-                return 0
-            fi
-        done < <(find "${VELMO_PDF_DIR:?the print queue is not running}" -name '*.pdf' -newer "$2")
-        sleep 0.1
-    done
-    fail "no PDF with \"$1\" in $VELMO_PDF_DIR"
-}
-
-# expect_bytes FILE EXPECTED_FILE: the file holds exactly the expected bytes.
-expect_bytes() {
-    cmp -s "$1" "$2" && return 0
-    echo "expected:" >&2
-    od -c "$2" >&2
-    echo "found:" >&2
-    od -c "$1" >&2
-    fail "$(basename "$1") differs from what was expected"
+# expect_file FILE FORMAT: the file holds exactly the bytes printf makes of
+# FORMAT; the differences are shown byte by byte.
+expect_file() {
+    printf "$2" >"$folder/expected"
+    diff <(od -c "$folder/expected") <(od -c "$1") >&2 || fail "$(basename "$1") differs from what was expected"
 }
 
 finish() {
@@ -165,9 +150,10 @@ finish() {
     if [ $status -ne 0 ]; then
         screenshot failed || true
         probe show >&2 || true
-        probe end >/dev/null || true
+        wait_ms=0
     fi
-    probe gone "$wait_ms" '.' >/dev/null || probe end >/dev/null || true
+    # What is still shown must not outlive the journey.
+    probe gone "$wait_ms" '.' >/dev/null || wine taskkill /f /im Velmo.exe >/dev/null 2>&1 || true
     [ -z "${own_session:-}" ] || stop_wine_session
     if declare -F journey_cleanup >/dev/null; then journey_cleanup; fi
     [ -n "${JOURNEY_PROGRAM_FOLDER:-}" ] || rm -rf "$folder"

@@ -18,18 +18,13 @@ printf '%s\r\n' \
     "characters, fonts, colours, margins and line spacing are a" \
     "menu away; the settings live in Velmo.ini beside Velmo.exe." >"$document"
 
-start_program "$(windows_path "$document")"
-await_title "Velmo 2 - welcome.txt"
-read_text_area
+open_file "$document"
 press alt+v l
 await_ini LineNumbers 1
 # "fast" selected in the third line.
-click_at $((edit_x + 300)) $((edit_y + 300))  # into the text, for the keyboard
-press ctrl+Home Down Down ctrl+Right ctrl+Right shift+ctrl+Right shift+Left
-await_status "Line 3, column 14, selected 4"
+status_after "Line 3, column 14, selected 4" ctrl+Home Down Down ctrl+Right ctrl+Right shift+ctrl+Right shift+Left
 window=$(await '^main [0-9]+ ' | cut -d' ' -f3,4)
 place=${window% *}
 size=${window#* }
 import -window root -crop "${size}+$((desktop_x + ${place%,*}))+$((desktop_y + ${place#*,}))" "$JOURNEY_PICTURE"
-press ctrl+q
-await_gone '^main '
+quit

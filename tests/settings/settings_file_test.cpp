@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <random>
@@ -9,7 +10,10 @@
 
 #include "memory_profile.h"
 #include "settings_compare.h"
+#include "settings/font_record.h"
 #include "settings/option_settings.h"
+#include "settings/setting_text.h"
+#include "settings/settings_validation.h"
 
 namespace velmo {
 namespace {
@@ -24,43 +28,68 @@ Settings Loaded(MemoryProfile& file) {
     return s;
 }
 
-TEST(LoadSettingsTest, EmptyFileGivesEveryDefault) {
-    MemoryProfile file;
-    ExpectSameSettings(Loaded(file), DefaultSettings());
+// A value for one key: a number relative to the key's range or to zero,
+// written as the program writes numbers, or a text with the number it holds.
+enum class From { kMin, kMax, kZero, kText };
+constexpr std::int64_t kNoNumber = INT64_MIN;
+
+struct BadValue {
+    const char* name;
+    From from;
+    std::int64_t number;  // added to the bound; for a text, what it holds
+    std::string text = {};
+};
+
+const BadValue kBadValues[] = {
+    {"below_the_range", From::kMin, -1}, {"lowest_in_range", From::kMin, 0},
+    {"highest_in_range", From::kMax, 0}, {"above_the_range", From::kMax, 1},
+    {"int_min", From::kZero, INT32_MIN}, {"int_max", From::kZero, INT32_MAX},
+    {"minus_five", From::kZero, -5}, {"minus_one_means_the_default", From::kZero, -1},
+    {"signed_form", From::kText, -13, "-13"}, {"signed_minus_one", From::kText, -1, "-1"},
+    {"blanks_around", From::kText, 12, " 12\t"}, {"other_blanks", From::kText, 7, "\v7\f"},
+    {"leading_zeros", From::kText, 7, "007"}, {"minus_zero", From::kText, 0, "-0"},
+    {"signed_int_min", From::kText, INT32_MIN, "-2147483648"},
+    {"unsigned_int_min", From::kText, INT32_MIN, "2147483648"},
+    {"longest_number_text", From::kText, 5, std::string(61, '0') + "5"},
+    {"number_text_too_long", From::kText, kNoNumber, std::string(62, '0') + "5"},
+    {"empty", From::kText, kNoNumber, ""}, {"blank", From::kText, kNoNumber, " "},
+    {"sign_alone", From::kText, kNoNumber, "-"}, {"two_signs", From::kText, kNoNumber, "--5"},
+    {"plus_sign", From::kText, kNoNumber, "+5"}, {"letters_after_digits", From::kText, kNoNumber, "12abc"},
+    {"hexadecimal", From::kText, kNoNumber, "0x10"}, {"blank_inside", From::kText, kNoNumber, "1 2"},
+    {"blank_after_sign", From::kText, kNoNumber, "- 5"}, {"beyond_32_bits", From::kText, kNoNumber, "4294967296"},
+    {"far_beyond", From::kText, kNoNumber, "99999999999999999999"},
+    {"below_int_min", From::kText, kNoNumber, "-2147483649"}, {"fraction", From::kText, kNoNumber, "1.5"},
+    {"not_ascii", From::kText, kNoNumber, "\xff"},
+};
+
+// What a key must hold after reading `number`.
+std::int32_t Expected(const IntKey& key, std::int64_t number) {
+    if (number == kNoNumber || number == -1) return key.defaultValue;
+    if (number >= key.min && number <= key.max) return static_cast<std::int32_t>(number);
+    if (key.fix == OutOfRange::Clamp) return number < key.min ? key.min : key.max;
+    return key.fix == OutOfRange::CapUnsigned ? key.max : key.defaultValue;
 }
 
-TEST(LoadSettingsTest, GarbageHugeAndMinusOneKeepTheDefault) {
-    const std::string unusable[] = {"",   "abc", "12abc", "4294967296", "99999999999999999999999", "-1",
-                                    "4294967295", "0x10", "--3", "1e3", std::string(200, '7')};
-    for (const std::string& text : unusable) {
-        MemoryProfile file;
-        for (const IntKey& key : kIntKeys) file.values[key.name] = text;
-        ExpectSameSettings(Loaded(file), DefaultSettings());
+// Every key but the window's placement (see the placement tests) alone in a
+// file with each value: kept in range, else clamped, capped or the default.
+TEST(LoadSettingsTest, EveryKeyKeepsItsRangeAndMendsBadValues) {
+    MemoryProfile empty;
+    ExpectSameSettings(Loaded(empty), DefaultSettings());
+    for (const BadValue& row : kBadValues) {
+        for (const IntKey& key : kIntKeys) {
+            if (key.fix == OutOfRange::CheckScreen) continue;
+            std::int64_t base = row.from == From::kMin ? key.min : row.from == From::kMax ? key.max : 0;
+            std::int64_t number = row.from == From::kText ? row.number : base + row.number;
+            MemoryProfile file;
+            char text[kSettingNumberSize];
+            FormatSettingNumber(text, static_cast<std::int32_t>(number));
+            file.values[key.name] = row.from == From::kText ? row.text : text;
+            EXPECT_EQ(Loaded(file).*key.member, Expected(key, number)) << row.name << ": " << key.name;
+        }
     }
 }
 
-TEST(LoadSettingsTest, StoredFormatAndDocumentedCorrections) {
-    MemoryProfile file;
-    file.values = {{"FontHeight", "4294967283"}, {"Weight", "700"},     {"x", "-5"},
-                   {"Width", "5000"},            {"Language", "7"},     {"PaddingAbove", "4294967295"},
-                   {"PaddingBelow", "5000"},     {"LeftMargin", "-20"}, {"RightMargin", " 12 "},
-                   {"SelColor", "255"},          {"Wrap", "1"},         {"Italic", "300"}};
-    Settings s = Loaded(file);
-    EXPECT_EQ(s.fontHeight, -13);
-    EXPECT_EQ(s.weight, 700);
-    EXPECT_EQ(s.x, 120);
-    EXPECT_EQ(s.width, 770);
-    EXPECT_EQ(s.language, 10001);
-    EXPECT_EQ(s.paddingAbove, 0);  // -1 means the default
-    EXPECT_EQ(s.paddingBelow, 1000);
-    EXPECT_EQ(s.leftMargin, 0);
-    EXPECT_EQ(s.rightMargin, 12);
-    EXPECT_EQ(s.selColor, 255);
-    EXPECT_EQ(s.wrap, 1);
-    EXPECT_EQ(s.italic, 0);
-}
-
-TEST(LoadSettingsTest, FaceNameSearchTextsAndRecentPathsAreBounded) {
+TEST(LoadSettingsTest, TextsAndRecentPathsAreBounded) {
     MemoryProfile file;
     file.values["Name"] = std::string(32, 'N');
     file.values["FindString"] = std::string(5000, 'f');
@@ -78,15 +107,22 @@ TEST(LoadSettingsTest, FaceNameSearchTextsAndRecentPathsAreBounded) {
     EXPECT_STREQ(RecentEntry(s, 0), "C:\\first.txt");
     EXPECT_STREQ(RecentEntry(s, 1), "");  // a cut path would name another file
     EXPECT_EQ(std::string(RecentEntry(s, 2)), std::string(259, 'q'));
-    EXPECT_STREQ(RecentEntry(s, 3), "");
     EXPECT_STREQ(RecentEntry(s, 9), "C:\\last.txt");
-
+    EXPECT_STREQ(RecentEntry(s, 10), "");
+    EXPECT_STREQ(RecentEntry(s, -1), "");
     file.values["Name"] = std::string(31, 'N');
     file.values["MruCount"] = "2";
     s = Loaded(file);
     EXPECT_EQ(std::string(s.fontName), std::string(31, 'N'));
-    EXPECT_EQ(s.mruCount, 2);
-    EXPECT_STREQ(RecentEntry(s, 2), "");  // beyond the count nothing is read
+    EXPECT_STREQ(s.recent.slots[2], "");  // beyond the count nothing is read
+    // Validating terminates every text and never leaves the face empty.
+    std::memset(s.findString, 'S', sizeof s.findString);
+    std::memset(s.recent.slots[3], 'P', sizeof s.recent.slots[3]);
+    s.fontName[0] = '\0';
+    ValidateSettings(s, kScreenWidth, kScreenHeight);
+    EXPECT_EQ(std::string(s.findString), std::string(259, 'S'));
+    EXPECT_EQ(std::string(s.recent.slots[3]), std::string(259, 'P'));
+    EXPECT_STREQ(s.fontName, "Lucida Console");
 }
 
 // A random valid record with texts that the profile functions would change
@@ -129,76 +165,67 @@ TEST(SettingsRoundTripTest, RandomRecordsReadBackEqual) {
     }
 }
 
-TEST(SettingsWriteTest, ExitKeysInOrderWithTheSharedPlacement) {
-    MemoryProfile file;
+// The keys written at exit (the placement given, the search texts cut at a
+// line break and quoted where blanks would be lost), the font's keys in key
+// order and the recent files in list order.
+TEST(SettingsWriteTest, EachGroupWritesItsKeysInOrder) {
     Settings s = DefaultSettings();
     s.mruCount = 3;
-    s.maximized = 1;
-    std::strcpy(s.findString, "line one");
-    std::strcpy(s.findString + 8, "\r\nline two");
-    std::strcpy(s.replaceString, "  spaced  ");
-    SaveExitSettings(file, s, Placement{-8, 30, 1000, 700});
-    std::vector<std::string> expected = {"x",        "y",         "Width",   "Height",     "MruCount",
-                                         "Maximized", "FullScr", "FindString", "ReplaceString"};
-    EXPECT_EQ(file.writes, expected);
-    EXPECT_EQ(s.x, -8);
-    EXPECT_EQ(file.values["x"], "4294967288");
-    EXPECT_EQ(file.values["Width"], "1000");
-    EXPECT_EQ(file.values["FindString"], "line one");
-    EXPECT_EQ(file.values["ReplaceString"], "\"  spaced  \"");
-    Settings back = Loaded(file);
-    EXPECT_STREQ(back.findString, "line one");
-    EXPECT_STREQ(back.replaceString, "  spaced  ");
-}
-
-TEST(SettingsWriteTest, FontKeysInKeyOrderThenName) {
-    MemoryProfile file;
-    WriteFontSettings(file, DefaultSettings());
-    std::vector<std::string> expected = {"FontHeight", "FontWidth",    "Escapement",    "Orientation", "Weight",
-                                         "Italic",     "Underline",    "Strikeout",     "Charset",     "OutPrecision",
-                                         "ClipPrecision", "Quality",   "Family",        "Name"};
-    EXPECT_EQ(file.writes, expected);
-    EXPECT_EQ(file.values["FontHeight"], "4294967283");
-    EXPECT_EQ(file.values["Name"], "Lucida Console");
-}
-
-TEST(SettingsWriteTest, RecentFilesInListOrder) {
-    MemoryProfile file;
-    Settings s = DefaultSettings();
-    s.mruCount = 3;
-    std::strcpy(s.recent.slots[0], "A");
     std::strcpy(s.recent.slots[1], "B");
     std::strcpy(s.recent.slots[2], "C");
     s.recent.order[0] = 2;
-    s.recent.order[1] = 0;
-    s.recent.order[2] = 1;
+    s.recent.order[2] = 0;
+    std::strcpy(s.findString, "line one\r\nline two");
+    std::strcpy(s.replaceString, "  spaced  ");
+    MemoryProfile file;
+    SaveExitSettings(file, s, Placement{-8, 30, 1000, 700});
+    WriteFontSettings(file, s);
     WriteRecentFiles(file, s);
-    std::vector<std::string> expected = {"MruCount", "MRU0", "MRU1", "MRU2"};
-    EXPECT_EQ(file.writes, expected);
-    EXPECT_EQ(file.values["MRU0"], "C");
-    EXPECT_EQ(file.values["MRU1"], "A");
-    EXPECT_EQ(file.values["MRU2"], "B");
+    EXPECT_EQ(s.x, -8);
+    EXPECT_EQ(file.writes, (std::vector<std::string>{
+                               "x", "y", "Width", "Height", "MruCount", "Maximized", "FullScr", "FindString",
+                               "ReplaceString", "FontHeight", "FontWidth", "Escapement", "Orientation", "Weight",
+                               "Italic", "Underline", "Strikeout", "Charset", "OutPrecision", "ClipPrecision",
+                               "Quality", "Family", "Name", "MruCount", "MRU0", "MRU1", "MRU2"}));
+    EXPECT_EQ(file.values["x"] + " " + file.values["FindString"] + " " + file.values["ReplaceString"],
+              "4294967288 line one \"  spaced  \"");
+    EXPECT_EQ(file.values["MRU0"] + file.values["MRU1"] + file.values["MRU2"], "CB");
 }
 
-TEST(OptionSettingsTest, ImmediateWrites) {
+TEST(OptionSettingsTest, TogglesAreWrittenAtOnceDialogValuesLater) {
     MemoryProfile file;
     Settings s = DefaultSettings();
     EXPECT_EQ(ToggleSetting(s, file, &Settings::findCase), 0);
     EXPECT_EQ(ToggleSetting(s, file, &Settings::findCase), 1);
     SetFindDirection(s, file, false);
-    EXPECT_EQ(s.findDirection, 0);
     s.mruCount = 4;
     ClearRecentFiles(s, file);
-    EXPECT_EQ(s.mruCount, 0);
-    std::vector<std::string> expected = {"FindCase", "FindCase", "FindDirection", "MruCount"};
-    EXPECT_EQ(file.writes, expected);
-    EXPECT_EQ(file.values["FindCase"], "1");
-    EXPECT_EQ(file.values["MruCount"], "0");
-    StoreSpacing(s, &Settings::paddingAbove, 250);
-    StoreSpacing(s, &Settings::leftMargin, 99999999999LL);
-    EXPECT_EQ(s.paddingAbove, 250);
-    EXPECT_EQ(s.leftMargin, 1000);
-    EXPECT_EQ(file.writes.size(), 4u);  // storing a dialog value writes nothing yet
+    for (std::int64_t pixels : {INT64_MIN, std::int64_t{-1}, std::int64_t{250}, std::int64_t{1001}, INT64_MAX}) {
+        StoreSpacing(s, &Settings::leftMargin, pixels);
+        EXPECT_EQ(s.leftMargin, std::clamp<std::int64_t>(pixels, 0, 1000));
+    }
+    EXPECT_EQ(file.writes, (std::vector<std::string>{"FindCase", "FindCase", "FindDirection", "MruCount"}));
+    EXPECT_EQ(file.values, (std::map<std::string, std::string>{{"FindCase", "1"}, {"FindDirection", "0"},
+                                                                {"MruCount", "0"}}));
+}
+
+// Every font setting goes to its field of the record and back; a face name
+// field without terminator is cut to 31 characters.
+TEST(FontRecordTest, EveryFieldGoesToTheRecordAndBack) {
+    Settings s = DefaultSettings();
+    std::int32_t value = 0;
+    for (const IntKey& key : kIntKeys) s.*key.member = ++value;  // all different
+    FontRecord f = FontRecordFromSettings(s);
+    EXPECT_EQ(f.height, s.fontHeight);
+    EXPECT_EQ(f.pitchAndFamily, s.family);
+    EXPECT_STREQ(f.faceName, "Lucida Console");
+    Settings back = s;
+    StoreFontRecord(back, FontRecord{});
+    StoreFontRecord(back, f);
+    ExpectSameSettings(back, s);
+    for (char& c : f.faceName) c = 'A';
+    StoreFontRecord(s, f);
+    EXPECT_EQ(std::string(s.fontName), std::string(31, 'A'));
 }
 
 }  // namespace

@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <random>
+#include <iterator>
 #include <string>
-#include <vector>
 
 #include "resource_ids.h"
 #include "transform_models.h"
@@ -21,34 +20,27 @@ constexpr int kNotSet = -1;
 struct ToolCase {
     const char* name;
     unsigned command;
-    std::string text;
-    std::string expected;
-    int selectStart;  // after the tool, relative to kStart; kNotSet when not set again
-    int selectEnd;
+    std::string text, expected;
+    int selectStart, selectEnd;  // after the tool, relative to kStart; kNotSet when not set again
 };
 
 const ToolCase kCases[] = {
     {"lower", IDM_LOWER_CASE, "AbC1\xC9\xE9\0Z"s, "abc1\xE9\xE9\0z"s, 0, 8},
     {"upper", IDM_UPPER_CASE, "aBc1\xE9\xFF\xDF\0z"s, "ABC1\xC9\x9F\xDF\0Z"s, 0, 9},
     {"invert_ascii", IDM_INVERT_CASE, "aB1", "Ab1", 0, 3},
-    {"invert_accented", IDM_INVERT_CASE, "\xC9\xE9\x8A\x9A\xD7\xF7\xDF" "5\0"s, "\xE9\xC9\x9A\x8A\xD7\xF7\xDF" "5\0"s, 0, 9},
+    {"invert_accented", IDM_INVERT_CASE, "\xC9\xE9\x8A\x9A\xD7\xF7\xDF" "5\0"s,
+     "\xE9\xC9\x9A\x8A\xD7\xF7\xDF" "5\0"s, 0, 9},
     {"reverse_crlf", IDM_REVERSE, "ab\r\nc", "c\r\nba", 0, 5},
-    {"reverse_nul", IDM_REVERSE, "a\0b"s, "b\0a"s, 0, 3},
     {"bold_empty", IDM_TAG_BOLD, "", "<b></b>", 3, 3},
     {"italic", IDM_TAG_ITALIC, "x", "<i>x</i>", 0, 8},
     {"bold_nul", IDM_TAG_BOLD, "\0"s, "<b>\0</b>"s, 0, 8},
     {"paragraph_empty", IDM_TAG_PARAGRAPH, "", "<p></p>", 3, 3},
     {"paragraphs_two", IDM_TAG_PARAGRAPH, "a\r\n\r\nb", "<p>a</p>\r\n<p>b</p>", 0, 18},
-    {"paragraph_trailing_cr", IDM_TAG_PARAGRAPH, "a\r\n\r", "<p>a\r\n\r</p>", 0, 11},
     {"paragraph_three_breaks", IDM_TAG_PARAGRAPH, "\r\n\r\n\r\n", "<p></p>\r\n<p>\r\n</p>", 0, 18},
     {"remove_pairs", IDM_REMOVE_TAGS, "x<b>y</b>z", "xyz", kNotSet, kNotSet},
-    {"remove_unmatched", IDM_REMOVE_TAGS, "a<b", "a<b", kNotSet, kNotSet},
     {"remove_then_unmatched", IDM_REMOVE_TAGS, "<b>a<b", "a<b", kNotSet, kNotSet},
-    {"remove_at_end", IDM_REMOVE_TAGS, "a<b>", "a", kNotSet, kNotSet},
     {"remove_nul_inside", IDM_REMOVE_TAGS, "a\0<\0>b\0"s, "a\0b\0"s, kNotSet, kNotSet},
 };
-
-void PrintTo(const ToolCase& c, std::ostream* os) { *os << c.name; }
 
 class TextToolTest : public ::testing::TestWithParam<ToolCase> {
 protected:
@@ -76,17 +68,14 @@ TEST_P(TextToolTest, ReportsMemoryRunningOut) {
 INSTANTIATE_TEST_SUITE_P(Cases, TextToolTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-std::string RandomText(std::mt19937& rng) {
-    static const char kAlphabet[] = {'a', 'B', '<', '>', '\r', '\n', '\0', '\xE9'};
-    std::string text(rng() % 24, ' ');
-    for (char& c : text) c = kAlphabet[rng() % sizeof kAlphabet];
-    return text;
-}
+// Pieces of random texts: line breaks of every kind, tags and a NUL byte.
+const std::string kPieces[] = {"a", "B", "<", ">", "\r\n", "\r", "\n", "\xE9", {'\0'}};
 
 TEST(TextToolRandomTest, AgreesWithPlainModels) {
     std::mt19937 rng(7);
     for (int round = 0; round < 3000; ++round) {
-        std::string text = RandomText(rng);
+        std::string text;
+        for (int n = rng() % 16; n > 0; --n) text += kPieces[rng() % std::size(kPieces)];
         SCOPED_TRACE("round " + std::to_string(round));
         std::string reversed = Apply(IDM_REVERSE, text);
         ASSERT_EQ(reversed, ReverseModel(text));

@@ -14,10 +14,7 @@ namespace velmo::testing {
 // (sharp s, micro, ordinals) lower case and unchanged by upper-casing.
 inline CaseTable Cp1252Cases() {
     CaseTable cases{};
-    for (int b = 0; b < 256; ++b) {
-        cases.lower[b] = cases.upper[b] = static_cast<std::uint8_t>(b);
-        cases.kind[b] = LetterCase::None;
-    }
+    for (int b = 0; b < 256; ++b) cases.lower[b] = cases.upper[b] = static_cast<std::uint8_t>(b);
     auto pair = [&cases](int upper, int lower) {
         cases.lower[upper] = static_cast<std::uint8_t>(lower);
         cases.upper[lower] = static_cast<std::uint8_t>(upper);
@@ -28,10 +25,8 @@ inline CaseTable Cp1252Cases() {
     for (int c = 0xC0; c <= 0xDE; ++c) {
         if (c != 0xD7) pair(c, c + 32);
     }
-    pair(0x8A, 0x9A);
-    pair(0x8C, 0x9C);
-    pair(0x8E, 0x9E);
-    pair(0x9F, 0xFF);
+    const int others[][2] = {{0x8A, 0x9A}, {0x8C, 0x9C}, {0x8E, 0x9E}, {0x9F, 0xFF}};
+    for (const auto& [upper, lower] : others) pair(upper, lower);
     for (int c : {0xAA, 0xB5, 0xBA, 0xDF}) cases.kind[c] = LetterCase::Lower;
     return cases;
 }

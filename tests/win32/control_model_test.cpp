@@ -1,16 +1,13 @@
-// The real control driven by random messages — typed characters, Backspace
-// and Delete with and without Ctrl, Insert, replacements as text and as bytes
-// with and without a record, selections in every form, cut, copy, paste and
-// clear, undo and redo, emptied histories, the modified flag, shown control
-// characters — against the plain editing model. After every message the
-// bytes, the selection, the caret's line and column, the histories' counts,
-// the modified flag and what the parent heard must agree with the model.
+// The real control driven by random messages (typing, deleting, replacing,
+// selecting, clipboard, undo and redo, histories, modes) against the plain
+// editing model: after every message the bytes, selection, caret, histories,
+// flags and what the parent heard must agree with the model.
 #include <random>
 #include <string>
 
 #include "../editview/model/editing_model.h"
 #include "editview/editview.h"
-#include "input_test_support.h"
+#include "test_window.h"
 
 namespace velmo::test {
 namespace {
@@ -18,13 +15,15 @@ namespace {
 using testing::EditingModel;
 using testing::Expected;
 
-class ControlModelTest : public InputTest {
+class ControlModelTest : public EditViewTest {
 protected:
     std::uint32_t Below(std::uint32_t n) { return n == 0 ? 0 : static_cast<std::uint32_t>(rng_() % n); }
     std::string RandomText(bool withNul) {
         static const char* const kPieces[] = {"a", "b", " ", "\r\n", "\r", "\n", "x;", "\t", "\xe9"};
         std::string text;
-        for (std::uint32_t n = Below(6); n > 0; --n) text += Below(8) == 0 && withNul ? std::string(1, '\0') : kPieces[Below(9)];
+        for (std::uint32_t n = Below(6); n > 0; --n) {
+            text += Below(8) == 0 && withNul ? std::string(1, '\0') : kPieces[Below(9)];
+        }
         return text;
     }
     // Sends one random message and returns what the model expects of it;
@@ -189,9 +188,7 @@ TEST_F(ControlModelTest, MessagesAgreeWithThePlainModel) {
         }
         ASSERT_NO_FATAL_FAILURE(ExpectModel(what));
     }
-    // Both modes outlive the window; the next tests start without them.
-    if (model_.overwrite) Press(VK_INSERT);
-    Send(EVM_SHOWCONTROLCHARS, 0);
+    if (model_.overwrite) Press(VK_INSERT);  // the mode outlives the window
 }
 
 }  // namespace

@@ -1,8 +1,15 @@
 #include "test_window.h"
 
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
+#include <functional>
+#include <map>
+#include <sstream>
 
 #include "editview/editview.h"
+#include "editview/input/mouse.h"
+#include "editview/search/search_request.h"
 
 namespace velmo::test {
 
@@ -42,6 +49,40 @@ void RegisterOnce() {
     (void)done;
 }
 
+void SetKeys(bool ctrl, bool shift) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = ctrl ? 0x80 : 0;
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+}
+
+const std::map<std::string, WPARAM> kKeys = {
+    {"Left", VK_LEFT}, {"Right", VK_RIGHT}, {"Up", VK_UP},     {"Down", VK_DOWN}, {"Home", VK_HOME},
+    {"End", VK_END},   {"PgUp", VK_PRIOR},  {"PgDn", VK_NEXT}, {"Ins", VK_INSERT},
+};
+
+// A fixed-pitch font of 30 pixels, kept for the whole run.
+HFONT LargeFont() {
+    static HFONT font = CreateFontA(30, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, FIXED_PITCH, "Courier New");
+    return font;
+}
+
+// The client point of a mouse step's "X,Y" (see Play).
+LPARAM MousePoint(const std::string& where) {
+    const ViewState& v = Control().view;
+    std::string x = where.substr(0, where.find(',')), y = where.substr(where.find(',') + 1);
+    int left = static_cast<int>(v.area.textLeft), right = static_cast<int>(v.area.textRight);
+    int lh = static_cast<int>(v.lineHeight);
+    int px = x == "g"   ? static_cast<int>(v.gutterWidth) / 2
+             : x == "r" ? right + 5
+             : x == "l" ? left - 5
+             : x == "e" ? right - 1
+                        : left + static_cast<int>(std::lround(std::atof(x.c_str()) * v.widths.ColumnWidth()));
+    int py = y == "a" ? -5 : y == "b" ? static_cast<int>(v.clientHeight) + 5 : std::atoi(y.c_str()) * lh + lh / 2;
+    return MAKELPARAM(static_cast<WORD>(static_cast<short>(px)), static_cast<WORD>(static_cast<short>(py)));
+}
+
 }  // namespace
 
 ParentLog& Log() {
@@ -63,27 +104,6 @@ std::vector<WORD> ParentLog::CommandCodes() const {
     return codes;
 }
 
-void EditViewTest::SetUp() {
-    RegisterOnce();
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    parent = CreateWindowA(kParentClass, "test parent", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr, nullptr,
-                           instance, nullptr);
-    ASSERT_NE(parent, nullptr);
-    edit = CreateWindowExA(WS_EX_ACCEPTFILES, kEditViewClassName, nullptr,
-                           WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL, 0, 0, 600, 400, parent,
-                           reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kEditViewId)), instance, nullptr);
-    ASSERT_NE(edit, nullptr);
-    Send(EVM_FILEIO, 0, 0);
-    PumpMessages();
-    Log() = ParentLog{};
-}
-
-void EditViewTest::TearDown() {
-    if (parent != nullptr) DestroyWindow(parent);
-    PumpMessages();
-    Log() = ParentLog{};
-}
-
 void SetEditText(HWND edit, const std::string& text) {
     HGLOBAL old = reinterpret_cast<HGLOBAL>(SendMessageA(edit, EM_GETHANDLE, 0, 0));
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
@@ -94,7 +114,13 @@ void SetEditText(HWND edit, const std::string& text) {
     GlobalFree(old);  // the caller releases the block it replaced
 }
 
-void EditViewTest::SetText(const std::string& text) { SetEditText(edit, text); }
+std::string EditText(HWND edit) {
+    auto block = reinterpret_cast<HGLOBAL>(SendMessageA(edit, EM_GETHANDLE, 0, 0));
+    auto length = static_cast<std::size_t>(SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0));
+    std::string text(static_cast<const char*>(GlobalLock(block)), length);
+    GlobalUnlock(block);
+    return text;
+}
 
 void OfferPlainText(HWND owner, const std::string& bytes) {
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1);
@@ -106,15 +132,38 @@ void OfferPlainText(HWND owner, const std::string& bytes) {
     CloseClipboard();
 }
 
-std::string EditText(HWND edit) {
-    auto block = reinterpret_cast<HGLOBAL>(SendMessageA(edit, EM_GETHANDLE, 0, 0));
-    auto length = static_cast<std::size_t>(SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0));
-    std::string text(static_cast<const char*>(GlobalLock(block)), length);
-    GlobalUnlock(block);
+std::string Lines(int count, const std::string& line) {
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        text += (line.empty() ? "line " + std::to_string(i) : line) + (i + 1 < count ? "\r\n" : "");
+    }
     return text;
 }
 
-std::string EditViewTest::Text() { return EditText(edit); }
+void EditViewTest::SetUp() {
+    RegisterOnce();
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    parent = CreateWindowA(kParentClass, "test parent", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr, nullptr,
+                           instance, nullptr);
+    ASSERT_NE(parent, nullptr);
+    edit = CreateWindowExA(WS_EX_ACCEPTFILES, kEditViewClassName, nullptr,
+                           WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL, 0, 0, 600, 400, parent,
+                           reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kEditViewId)), instance, nullptr);
+    ASSERT_NE(edit, nullptr);
+    Send(EVM_FILEIO, 0, 0);
+    Send(WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT)), 0);
+    SetTextArea(40, 10);
+    PumpMessages();
+    Log() = ParentLog{};
+}
+
+void EditViewTest::TearDown() {
+    SetKeys(false, false);
+    Send(EVM_SHOWCONTROLCHARS, 0);  // a mode that outlives the window
+    if (parent != nullptr) DestroyWindow(parent);
+    PumpMessages();
+    Log() = ParentLog{};
+}
 
 void EditViewTest::PumpMessages() {
     MSG msg;
@@ -124,6 +173,125 @@ void EditViewTest::PumpMessages() {
         DispatchMessageA(&msg);
     }
     Log().pumping = false;
+}
+
+void EditViewTest::SetTextArea(int columns, int rows, int pixels) {
+    RECT window;
+    GetWindowRect(edit, &window);
+    int wider = columns * CharWidth() - static_cast<int>(View().area.width);
+    int taller = rows * LineHeight() + pixels - static_cast<int>(View().clientHeight);
+    MoveWindow(edit, 0, 0, window.right - window.left + wider, window.bottom - window.top + taller, TRUE);
+}
+
+void EditViewTest::Press(WPARAM key, bool ctrl, bool shift) {
+    SetKeys(ctrl, shift);
+    Send(WM_KEYDOWN, key);
+    SetKeys(false, false);
+}
+
+void EditViewTest::Play(const std::string& script) {
+    std::istringstream steps(script);
+    std::string step;
+    while (steps >> step) {
+        std::size_t star = step.find('*');
+        int times = star == std::string::npos ? 1 : std::atoi(step.c_str() + star + 1);
+        for (int i = 0; i < times && !HasFatalFailure(); ++i) PlayStep(step.substr(0, star));
+    }
+}
+
+void EditViewTest::PlayStep(const std::string& step) {
+    std::string name = step.substr(0, step.find_first_of("=@"));
+    std::string value = step.substr(std::min(step.size(), name.size() + 1));
+    int a = std::atoi(value.c_str()), b = std::atoi(value.c_str() + value.find(',') + 1);
+    SearchRequest find{SEARCH_FIND, 1, 0, value.c_str(), ""};
+    const std::map<std::string, std::function<void()>> actions = {
+        {"press", [&] { Mouse(name, value); }},
+        {"move", [&] { Mouse(name, value); }},
+        {"release", [&] { Mouse(name, value); }},
+        {"dbl", [&] { Mouse(name, value); }},
+        {"timer", [&] { Send(WM_TIMER, kAutoScrollTimer); }},
+        {"tick", [&] { DeliverTimerMessage(); }},
+        {"steal", [&] { SetCapture(parent); }},
+        {"vLineUp", [&] { Send(WM_VSCROLL, SB_LINEUP); }},
+        {"vLineDown", [&] { Send(WM_VSCROLL, SB_LINEDOWN); }},
+        {"vPageUp", [&] { Send(WM_VSCROLL, SB_PAGEUP); }},
+        {"vPageDown", [&] { Send(WM_VSCROLL, SB_PAGEDOWN); }},
+        {"vTop", [&] { Send(WM_VSCROLL, SB_TOP); }},
+        {"vBottom", [&] { Send(WM_VSCROLL, SB_BOTTOM); }},
+        {"hLineRight", [&] { Send(WM_HSCROLL, SB_LINERIGHT); }},
+        {"hPageRight", [&] { Send(WM_HSCROLL, SB_PAGERIGHT); }},
+        {"hLeft", [&] { Send(WM_HSCROLL, SB_LEFT); }},
+        {"lines", [&] { Send(EM_LINESCROLL, 0, a); }},
+        {"wheel", [&] { Send(WM_MOUSEWHEEL, MAKEWPARAM(0, View().wheelStep)); }},
+        {"halfwheel", [&] { Send(WM_MOUSEWHEEL, MAKEWPARAM(0, View().wheelStep / 2)); }},
+        {"show", [&] { Send(EM_SCROLLCARET); }},
+        {"find", [&] { EXPECT_NE(Send(EVM_SEARCH, reinterpret_cast<WPARAM>(&find)), 0) << step; }},
+        {"centre", [&] { Send(EVM_SETCENTERAFTERFIND, 1); }},
+        {"sel", [&] { Send(EM_SETSEL, static_cast<WPARAM>(a), b); }},
+        {"area", [&] { SetTextArea(a, b); }},
+        {"wrap", [&] { ASSERT_EQ(Send(EVM_SETWORDWRAP, 1), 1); }},
+        {"numbers", [&] { Send(EVM_SHOWLINENUMBERS, 1); }},
+        {"controls", [&] { Send(EVM_SHOWCONTROLCHARS, 1); }},
+        {"margins", [&] { Send(EVM_SETMARGINS, static_cast<WPARAM>(a), b); }},
+        {"size", [&] { SetWindowPos(edit, nullptr, 0, 0, a, b, SWP_NOMOVE | SWP_NOZORDER); }},
+        {"font", [&] { Send(WM_SETFONT, reinterpret_cast<WPARAM>(LargeFont()), 0); }},
+        {"cut", [&] { CutTheLastColumn(); }},
+    };
+    auto action = actions.find(name);
+    if (action == actions.end()) {
+        auto key = kKeys.find(step.substr(step.rfind('-') + 1));
+        ASSERT_NE(key, kKeys.end()) << "no such step: " << step;
+        return Press(key->second, step.find("C-") != std::string::npos, step.find("S-") != std::string::npos);
+    }
+    action->second();
+    if (name == "steal") holding_ = false;
+    // What the parent heard of a setting does not count.
+    if (std::string(" lines sel area wrap cut ").find(" " + name + " ") != std::string::npos) Log().Clear();
+}
+
+void EditViewTest::Mouse(const std::string& kind, const std::string& where) {
+    LPARAM point = MousePoint(where);
+    if (kind == "press" || kind == "dbl") Send(WM_LBUTTONDOWN, MK_LBUTTON, point);
+    if (kind == "move") Send(WM_MOUSEMOVE, MK_LBUTTON, point);
+    if (kind == "dbl") Send(WM_LBUTTONUP, 0, point);
+    if (kind == "dbl") Send(WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+    if (kind == "release" || kind == "dbl") Send(WM_LBUTTONUP, 0, point);
+    holding_ = (kind == "press" && where[0] != 'g') || (kind == "move" && holding_);  // the gutter selects at once
+    EXPECT_EQ(GetCapture() == edit, holding_) << kind;
+}
+
+// Waits (half a second at most) for the control's own timer message and delivers it.
+void EditViewTest::DeliverTimerMessage() {
+    MSG msg{};
+    for (int i = 0; i < 50 && !PeekMessageA(&msg, edit, WM_TIMER, WM_TIMER, PM_REMOVE); ++i) Sleep(10);
+    DispatchMessageA(&msg);
+}
+
+// A right margin that leaves the last column cut by one pixel.
+void EditViewTest::CutTheLastColumn() {
+    int cw = CharWidth();
+    Send(EVM_SETMARGINS, 0, (static_cast<int>(View().area.width) % cw + 1) % cw);
+    ASSERT_EQ(static_cast<int>(View().area.width) % cw, cw - 1);
+}
+
+std::string EditViewTest::Sel() {
+    const Selection& s = Control().store.Sel();
+    return std::to_string(s.start) + "," + std::to_string(s.end) + " @" + std::to_string(s.caret);
+}
+
+std::string EditViewTest::Told() {
+    std::string out;
+    for (const auto& n : Log().Of(EVN_CARETPOS)) {
+        if (!out.empty()) out += ' ';
+        out += std::to_string(n.wParam) + ":" + std::to_string(n.lParam);
+    }
+    Log().Clear();
+    return out;
+}
+
+std::string EditViewTest::ViewPlace() {
+    return "top " + std::to_string(View().firstVisibleRow) + " col " + std::to_string(View().firstVisibleColumn) +
+           " row " + std::to_string(Control().store.CaretRow()) + (Control().input.timer != 0 ? " timer" : "");
 }
 
 }  // namespace velmo::test

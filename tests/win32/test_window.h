@@ -1,16 +1,21 @@
 #pragma once
-// A parent window for EditView that records what the control tells it, and a
-// fixture that creates both for each test.
+// A parent window for EditView that records what the control tells it, a
+// fixture that creates both for each test, and a player of scripted keys,
+// mouse events and scroll messages for the tables of input and view cases.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
+
+#include "editview/control_state.h"
+#include "editview/editview_messages.h"
 
 namespace velmo::test {
 
 struct Notification {
-    UINT message;  // EVN_CARETPOS, WM_COMMAND or WM_CLOSE
+    UINT message;  // EVN_CARETPOS, WM_COMMAND, WM_CLOSE, or WM_NULL from the fault reporter
     WPARAM wParam;
     LPARAM lParam;
     bool sent;  // arrived inside a call to the control rather than from the queue
@@ -18,8 +23,8 @@ struct Notification {
 
 struct ParentLog {
     std::vector<Notification> received;
-    LRESULT historyFullAnswer = IDYES;
-    bool pumping = false;  // the test is delivering queued messages  // the parent's answer to EVN_UNDOFULL/EVN_REDOFULL
+    LRESULT historyFullAnswer = IDYES;  // the parent's answer to EVN_UNDOFULL/EVN_REDOFULL
+    bool pumping = false;               // the test is delivering queued messages
     void Clear() { received.clear(); }
     std::vector<Notification> Of(UINT message) const;
     std::vector<WORD> CommandCodes() const;
@@ -33,7 +38,11 @@ void SetEditText(HWND edit, const std::string& text);
 std::string EditText(HWND edit);
 // Puts `bytes` on the clipboard as another program would: CF_TEXT only.
 void OfferPlainText(HWND owner, const std::string& bytes);
+// `count` lines joined by CR LF: `line`, or "line 0", "line 1" ... when empty.
+std::string Lines(int count, const std::string& line = "");
 
+// The control with the fixed-pitch font and a text area of 40 columns by 10
+// rows (its unfocused colours are the ones shown: the tests never focus it).
 class EditViewTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -42,15 +51,51 @@ protected:
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
         return SendMessageA(edit, message, wParam, lParam);
     }
-    // Replaces the document by `text` through EVM_SETTEXTHANDLE.
-    void SetText(const std::string& text);
-    // The document's bytes, read through EM_GETHANDLE as the application does.
-    std::string Text();
+    void SetText(const std::string& text) { SetEditText(edit, text); }
+    std::string Text() { return EditText(edit); }
     // Delivers posted messages waiting for the test thread.
     static void PumpMessages();
+    // Resizes the window for a text area of whole `columns` and `rows`, and `pixels` more rows' height.
+    void SetTextArea(int columns, int rows, int pixels = 0);
+    // Presses `key` with the given modifiers held (GetKeyState sees them).
+    void Press(WPARAM key, bool ctrl = false, bool shift = false);
+    // Plays a script of space-separated steps, each optionally followed by *n:
+    //  keys       [C-][S-]Left|Right|Up|Down|Home|End|PgUp|PgDn|Ins
+    //  mouse      press@X,Y move@X,Y release@X,Y dbl@X,Y: X a column (may be
+    //             fractional), g the gutter, r/l 5 px right/left of the text
+    //             area or e its last pixel; Y a row, or a/b 5 px above/below
+    //             the client area; timer (an auto-scroll step), tick (the real
+    //             timer's next one); steal (another window takes the mouse).
+    //             The control holds the mouse while the button is down outside
+    //             the gutter.
+    //  scrolling  vLineUp vLineDown vPageUp vPageDown vTop vBottom hLineRight
+    //             hPageRight hLeft lines=N wheel halfwheel show (EM_SCROLLCARET)
+    //  search     centre (after a find), find=TEXT
+    //  settings   sel=A,B area=COLUMNS,ROWS wrap cut (a right margin that cuts
+    //             the last column by a pixel), which clear the parent's log as
+    //             lines=N does; numbers and controls (shown), margins=L,R,
+    //             size=W,H (of the window), font (of 30 px)
+    void Play(const std::string& script);
+    // "start,end @caret" of the selection.
+    std::string Sel();
+    // The caret positions the parent was told since the last call, as "line:column ...".
+    std::string Told();
+    // "top T col C row R", and " timer" while auto-scrolling.
+    std::string ViewPlace();
+    static std::uint32_t Caret() { return Control().store.Sel().caret; }
+    static const ViewState& View() { return Control().view; }
+    static int LineHeight() { return static_cast<int>(View().lineHeight); }
+    static int CharWidth() { return static_cast<int>(View().widths.ColumnWidth()); }
 
     HWND parent = nullptr;
     HWND edit = nullptr;
+
+private:
+    void PlayStep(const std::string& step);
+    void Mouse(const std::string& kind, const std::string& where);
+    void CutTheLastColumn();
+    void DeliverTimerMessage();
+    bool holding_ = false;  // the mouse button is down on the control
 };
 
 }  // namespace velmo::test

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 
 #include "editview/view/painter.h"
 
@@ -10,46 +11,26 @@ namespace velmo::test {
 
 namespace {
 
-// A memory context with a top-down 32-bit section selected, white.
-class Canvas {
-public:
-    Canvas(int width, int height) : width_(width), height_(height) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
-        previous_ = SelectObject(dc_, bitmap_);
-        std::memset(bits_, 0xFF, static_cast<std::size_t>(width) * height * 4);
-    }
-    ~Canvas() {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-    HDC Dc() const { return dc_; }
-    Picture Take() const {
-        GdiFlush();
-        Picture picture{width_, height_, {}};
-        auto* bits = static_cast<const std::uint32_t*>(bits_);
-        picture.pixels.assign(bits, bits + static_cast<std::size_t>(width_) * height_);
-        for (auto& p : picture.pixels) p &= 0xFFFFFF;
-        return picture;
-    }
-
-private:
-    int width_, height_;
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ previous_;
-    void* bits_ = nullptr;
-};
+// What `paint` draws into a white top-down 32-bit section of the given size.
+Picture Draw(int width, int height, const std::function<void(HDC)>& paint) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    HDC dc = CreateCompatibleDC(nullptr);
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    std::memset(bits, 0xFF, static_cast<std::size_t>(width) * height * 4);
+    paint(dc);
+    GdiFlush();
+    Picture picture{width, height, {}};
+    picture.pixels.assign(static_cast<const std::uint32_t*>(bits),
+                          static_cast<const std::uint32_t*>(bits) + static_cast<std::size_t>(width) * height);
+    for (auto& p : picture.pixels) p &= 0xFFFFFF;
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return picture;
+}
 
 }  // namespace
 
@@ -66,25 +47,25 @@ int Picture::Count(int left, int top, int right, int bottom, COLORREF colour) co
     return n;
 }
 
+bool Picture::Shows(const Picture& drawn, RECT area, int dx, int dy, COLORREF background) const {
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            if ((At(x, y) != background) != (drawn.At(x - dx, y - dy) != RGB(0xFF, 0xFF, 0xFF))) return false;
+        }
+    }
+    return true;
+}
+
 void Picture::Save(const std::string& name) const {
     char exe[MAX_PATH];
-    DWORD n = GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    std::string folder(exe, n);
+    std::string folder(exe, GetModuleFileNameA(nullptr, exe, MAX_PATH));
     folder = folder.substr(0, folder.find_last_of('\\'));
     folder = folder.substr(0, folder.find_last_of('\\')) + "\\artefacts";
     CreateDirectoryA(folder.c_str(), nullptr);
     std::FILE* file = std::fopen((folder + "\\" + name + ".bmp").c_str(), "wb");
     if (file == nullptr) return;
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = -height;
-    info.biPlanes = 1;
-    info.biBitCount = 32;
-    info.biCompression = BI_RGB;
-    BITMAPFILEHEADER header{};
-    header.bfType = 0x4D42;
-    header.bfOffBits = sizeof header + sizeof info;
+    BITMAPINFOHEADER info{sizeof info, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    BITMAPFILEHEADER header{0x4D42, 0, 0, 0, sizeof header + sizeof info};
     header.bfSize = header.bfOffBits + static_cast<DWORD>(pixels.size() * 4);
     std::fwrite(&header, sizeof header, 1, file);
     std::fwrite(&info, sizeof info, 1, file);
@@ -95,29 +76,27 @@ void Picture::Save(const std::string& name) const {
 Picture Render(HWND edit) {
     RECT client;
     GetClientRect(edit, &client);
-    Canvas canvas(client.right, client.bottom);
-    PaintRows(canvas.Dc(), client);
-    return canvas.Take();
+    return Draw(client.right, client.bottom, [&](HDC dc) { PaintRows(dc, client); });
 }
 
 Picture Capture(HWND window) {
     RECT client;
     GetClientRect(window, &client);
-    Canvas canvas(client.right, client.bottom);
-    HDC screen = GetDC(window);
-    BitBlt(canvas.Dc(), 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
-    ReleaseDC(window, screen);
-    return canvas.Take();
+    return Draw(client.right, client.bottom, [&](HDC dc) {
+        HDC screen = GetDC(window);
+        BitBlt(dc, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
+        ReleaseDC(window, screen);
+    });
 }
 
 Picture TextPicture(int width, int height, HFONT font, const char* text, int x, int y, bool right) {
-    Canvas canvas(width, height);
-    SelectObject(canvas.Dc(), font);
-    SetBkMode(canvas.Dc(), TRANSPARENT);
-    SetTextColor(canvas.Dc(), RGB(0, 0, 0));
-    SetTextAlign(canvas.Dc(), right ? TA_RIGHT : TA_LEFT);
-    TextOutA(canvas.Dc(), x, y, text, static_cast<int>(std::strlen(text)));
-    return canvas.Take();
+    return Draw(width, height, [&](HDC dc) {
+        SelectObject(dc, font);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, RGB(0, 0, 0));
+        SetTextAlign(dc, right ? TA_RIGHT : TA_LEFT);
+        TextOutA(dc, x, y, text, static_cast<int>(std::strlen(text)));
+    });
 }
 
 }  // namespace velmo::test

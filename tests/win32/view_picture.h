@@ -7,8 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "test_window.h"
-
 namespace velmo::test {
 
 struct Picture {
@@ -18,6 +16,9 @@ struct Picture {
     COLORREF At(int x, int y) const;
     // How many pixels of [left, right) x [top, bottom) have colour `colour`.
     int Count(int left, int top, int right, int bottom, COLORREF colour) const;
+    // Whether the pixels of `area` that differ from `background` are exactly
+    // the dark ones of `drawn` (see TextPicture) moved by (dx, dy).
+    bool Shows(const Picture& drawn, RECT area, int dx, int dy, COLORREF background) const;
     // Writes the picture as a BMP file into the build's artefacts folder.
     void Save(const std::string& name) const;
 };

@@ -123,12 +123,14 @@ void SearchDriver::ReplaceEverything() {
     bool ignoreCase = choices_->Chance(50), armed = choices_->Chance(25);
     events_.allowWithoutUndo = choices_->Chance(50);
     std::uint32_t stepsBefore = editor_.UndoSteps();
+    int rewritten = host_.rewritten;
     SearchModel expected = model_;
     std::uint32_t count = expected.ReplaceAll(find, with, ignoreCase);
     if (armed) SystemHeap().FailAfter(1 + choices_->Below(4));
     std::uint32_t answer = Run(SEARCH_REPLACE_ALL, find, with, true, ignoreCase);
     SystemHeap().FailAfter(0);
     std::string what = "replace-all of '" + find + "'";
+    mismatch_.Same(host_.rewritten, rewritten + (answer != 0 ? 1 : 0), what + " shown");
     if (engine_.Error() != kSearchNoError) {
         mismatch_.Holds(armed, what + " failed without an injected failure");
         mismatch_.Holds(engine_.Error() == kSearchNoMemory || engine_.Error() == kSearchCancelled, what + " error");

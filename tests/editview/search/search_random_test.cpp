@@ -8,10 +8,10 @@ namespace velmo::testing {
 namespace {
 
 TEST(RandomSearchTest, AgreesWithThePlainModel) {
-    for (std::uint64_t seed = 1; seed <= 4; ++seed) {
+    for (std::uint64_t seed = 1; seed <= 8; ++seed) {
         SearchDriver driver;
         RandomChoices choices(seed);
-        for (int step = 0; step < 3000; ++step) {
+        for (int step = 0; step < 4000; ++step) {
             ASSERT_EQ(driver.Step(choices), "") << "seed " << seed << " step " << step;
         }
     }

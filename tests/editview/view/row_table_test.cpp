@@ -1,7 +1,11 @@
+// Wrapped rows: built, looked up and patched after edits, each against the
+// rules worked out the slow way, and what every refused allocation leaves.
 #include "editview/model/row_table.h"
 
 #include <gtest/gtest.h>
 
+#include "editview/model/text_buffer.h"
+#include "editview/view/row_rewrap.h"
 #include "editview/view/row_table_builder.h"
 #include "wrap_test_support.h"
 
@@ -9,105 +13,196 @@ namespace velmo {
 namespace {
 
 using test::Bytes;
+using test::ReferenceRows;
 using test::Size;
-
-// The lookups as scans from the top of the table, the slow and obvious way.
-struct LinearRows {
-    std::vector<RowEntry> rows;  // closing entry included
-    std::string text;
-
-    std::uint32_t Last() const { return static_cast<std::uint32_t>(rows.size()) - 2; }
-    std::uint32_t RowFromOffset(std::uint32_t offset) const {
-        std::uint32_t row = 0;
-        for (std::uint32_t i = 0; i <= Last(); ++i) {
-            if (rows[i].start <= offset) row = i;
-        }
-        return row;
-    }
-    std::uint32_t LineStart(std::uint32_t line) const {
-        for (std::uint32_t i = 0; i <= Last(); ++i) {
-            if (rows[i].line == line) return rows[i].start;
-        }
-        return kNoRowStart;
-    }
-    ByteSpan LineSpanOfRow(std::uint32_t row) const {
-        std::uint32_t first = row, end = row + 1;
-        while (first > 0 && rows[first - 1].line == rows[row].line) --first;
-        while (end <= Last() && rows[end].line == rows[row].line) ++end;
-        return ByteSpan{rows[first].start, rows[end].start};
-    }
-    std::uint32_t RowTextLength(std::uint32_t row, bool shown) const {
-        if (row > Last()) return 0;
-        std::uint32_t start = rows[row].start, size = rows[row + 1].start - start;
-        bool endsWithBreak = size >= 2 && text[start + size - 2] == '\r' && text[start + size - 1] == '\n';
-        return (row != Last() && endsWithBreak && !shown) ? size - 2 : size;
-    }
-};
+using test::TableEntries;
 
 class RowTableTest : public ::testing::Test {
 protected:
     void TearDown() override {
+        SystemHeap().FailAfter(0);
         SystemHeap().FailAlways(false);
         SystemHeap().Free(table.handle);
     }
+    std::vector<RowEntry> Build(std::uint32_t wrap) {
+        rules = WrapRules{&widths, wrap};
+        SystemHeap().Free(table.handle);
+        table = RowTable{};
+        EXPECT_TRUE(BuildRowTable(SystemHeap(), Bytes(text), Size(text), rules, &table));
+        EXPECT_GE(table.free, kGrowthStep);
+        return TableEntries(table);
+    }
+    // Replaces text[start, start + removed) by `inserted` the way an edit
+    // does: prepare on the old text, change it, finish on the new one.
+    bool Edit(std::uint32_t start, std::uint32_t removed, const std::string& inserted) {
+        TextChange edit{start, removed, Bytes(inserted), Size(inserted)};
+        RewrapPlan plan;
+        if (!PrepareRewrap(SystemHeap(), &table, Bytes(text), Size(text), edit, rules, &plan)) return false;
+        text.replace(start, removed, inserted);
+        FinishRewrap(&table, Bytes(text), plan, rules);
+        return true;
+    }
+    // The rows the rules give, with counts, closing entry and used bytes
+    // agreeing with them.
+    void ExpectRulesRows() {
+        ASSERT_EQ(TableEntries(table), ReferenceRows(text, widths, rules.wrapWidth));
+        ASSERT_EQ(table.last + 1, table.count);
+        ASSERT_EQ(table.Length(), text.size());
+        ASSERT_EQ(table.entries[table.last].line + 1, table.logicalCount);
+        ASSERT_EQ(table.entries[table.count].line, table.logicalCount);
+        ASSERT_EQ(table.blockSize - table.free, 8 * (table.count + 1));
+    }
+    // Every lookup against a scan of the entries from the top.
+    void ExpectLookupsAsScans() {
+        const std::vector<RowEntry> rows = TableEntries(table);
+        auto lineStart = [&](std::uint32_t line) {
+            for (std::uint32_t r = 0; r < table.count; ++r) {
+                if (rows[r].line == line) return rows[r].start;
+            }
+            return line == table.logicalCount ? table.Length() : kNoRowStart;
+        };
+        std::uint32_t row = 0;
+        for (std::uint32_t p = 0; p <= table.Length() + 2; ++p) {
+            while (row + 1 < table.count && rows[row + 1].start <= p) ++row;
+            ASSERT_EQ(table.RowFromOffset(p), row) << p;
+            ASSERT_EQ(table.LineFromOffset(p), rows[row].line) << p;
+        }
+        for (std::uint32_t n = 0; n <= table.logicalCount + 1; ++n) {
+            bool real = n < table.logicalCount;
+            ASSERT_EQ(table.LineStart(n), real ? lineStart(n) : kNoRowStart) << n;
+            ASSERT_EQ(table.LineSize(n), real ? lineStart(n + 1) - lineStart(n) : 0u) << n;
+        }
+        for (std::uint32_t r = 0; r <= table.count; ++r) {
+            std::uint32_t size = r < table.count ? rows[r + 1].start - rows[r].start : 0;
+            bool pair = size >= 2 && text.compare(rows[r].start + size - 2, 2, "\r\n") == 0;
+            ASSERT_EQ(table.RowTextLength(r, true), size) << r;
+            ASSERT_EQ(table.RowTextLength(r, false), pair && r < table.last ? size - 2 : size) << r;
+            if (r == table.count) break;
+            ByteSpan span = table.LineSpanOfRow(r);
+            ASSERT_EQ(span.start, lineStart(rows[r].line)) << r;
+            ASSERT_EQ(span.end, lineStart(rows[r].line + 1)) << r;
+        }
+    }
+
+    CharWidthTable widths = test::UniformWidths(10, 35);  // tab width 40
+    WrapRules rules{&widths, 0};
+    std::string text;
     RowTable table;
 };
 
-TEST_F(RowTableTest, EmptyTableIsOneEmptyRow) {
-    ASSERT_TRUE(AllocateEmptyRowTable(SystemHeap(), 65536, &table));
-    EXPECT_EQ(table.count, 1u);
-    EXPECT_EQ(table.free, 65520u);
-    EXPECT_EQ(table.LineStart(0), 0u);
-    EXPECT_EQ(table.LineStart(1), kNoRowStart);
-    EXPECT_EQ(table.RowFromOffset(5), 0u);
-    EXPECT_EQ(table.LineSize(0), 0u);
-    EXPECT_EQ(table.RowTextLength(1, false), 0u);
-}
-
-TEST_F(RowTableTest, LookupsMatchLinearScansOnRandomTexts) {
-    std::mt19937 rng(61);
-    for (int round = 0; round < 150; ++round) {
-        CharWidthTable widths = test::RandomWidths(rng);
-        LinearRows linear;
-        linear.text = test::RandomText(rng, rng() % 250);
-        std::uint32_t wrap = rng() % 90;
-        SystemHeap().Free(table.handle);
-        ASSERT_TRUE(BuildRowTable(SystemHeap(), Bytes(linear.text), Size(linear.text), WrapRules{&widths, wrap}, &table));
-        linear.rows = test::TableEntries(table);
-        for (std::uint32_t p = 0; p <= table.Length() + 2; ++p) {
-            ASSERT_EQ(table.RowFromOffset(p), linear.RowFromOffset(p)) << p;
-            ASSERT_EQ(table.LineFromOffset(p), linear.rows[linear.RowFromOffset(p)].line);
+// Random texts, widths and wrap widths, built and then edited with breaks
+// forming and splitting at the edges of the edits.
+TEST_F(RowTableTest, BuiltAndPatchedRowsFollowTheRules) {
+    std::mt19937 rng(20261206);
+    for (int round = 0; round < 200; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        widths = test::RandomWidths(rng);
+        widths.ShowControlChars(round % 3 == 0);
+        text = test::RandomText(rng, rng() % 250);
+        Build(rng() % 120);
+        ExpectRulesRows();
+        ExpectLookupsAsScans();
+        ASSERT_EQ(CountRows(Bytes(text), Size(text), rules), table.count);
+        for (int step = 0; step < 10; ++step) {
+            std::uint32_t start = rng() % (Size(text) + 1);
+            std::uint32_t removed = rng() % (std::min(Size(text) - start, 20u) + 1);
+            ASSERT_TRUE(Edit(start, removed, test::RandomText(rng, rng() % 3 == 0 ? 0 : rng() % 15)));
+            ExpectRulesRows();
         }
-        for (std::uint32_t n = 0; n <= table.logicalCount + 1; ++n) {
-            ASSERT_EQ(table.LineStart(n), linear.LineStart(n)) << n;
-            std::uint32_t next = n + 1 < table.logicalCount ? linear.LineStart(n + 1) : table.Length();
-            ASSERT_EQ(table.LineSize(n), n < table.logicalCount ? next - linear.LineStart(n) : 0u);
-        }
-        for (std::uint32_t r = 0; r <= table.count; ++r) {
-            if (r < table.count) {
-                ByteSpan span = table.LineSpanOfRow(r), expected = linear.LineSpanOfRow(r);
-                ASSERT_EQ(span.start, expected.start);
-                ASSERT_EQ(span.end, expected.end);
-            }
-            ASSERT_EQ(table.RowTextLength(r, false), linear.RowTextLength(r, false)) << r;
-            ASSERT_EQ(table.RowTextLength(r, true), linear.RowTextLength(r, true));
-        }
+        ExpectLookupsAsScans();
     }
 }
 
-TEST_F(RowTableTest, ReserveGrowsByTheRequestPlus64KiBOrRefuses) {
-    ASSERT_TRUE(AllocateEmptyRowTable(SystemHeap(), 32, &table));
-    EXPECT_TRUE(table.Reserve(SystemHeap(), 16));
-    EXPECT_EQ(table.blockSize, 32u);
+// Every character 10 pixels wide, "W" 35, tabs every 40; breaking is by
+// character, not by word; shown, "CR" and "LF" make a box of 50 pixels.
+TEST_F(RowTableTest, BreaksAsTheRulesSay) {
+    struct {
+        const char* name;
+        std::string text;
+        std::uint32_t wrap;
+        bool shown;
+        std::vector<RowEntry> rows;
+    } const cases[] = {
+        {"EmptyTextIsOneRow", "", 100, false, {{0, 0}, {0, 1}}},
+        {"ExactlyAsWideAsTheArea", "abcdefgh", 80, false, {{0, 0}, {8, 1}}},
+        {"OneMoreWraps", "abcdefghi", 80, false, {{0, 0}, {8, 0}, {9, 1}}},
+        {"FullRowTakesItsBreak", "abc\r\nd", 30, false, {{0, 0}, {5, 1}, {6, 2}}},
+        {"BreakAtTheEndLeavesAnEmptyRow", "abc\r\n", 30, false, {{0, 0}, {5, 1}, {5, 2}}},
+        {"WideCharacterStandsAlone", "aWb", 30, false, {{0, 0}, {1, 0}, {2, 0}, {3, 1}}},
+        {"ZeroWidthAreaOneCharacterPerRow", "ab", 0, false, {{0, 0}, {1, 0}, {2, 1}}},
+        {"TabThatDoesNotFitSpansAWholeTab", "a\tb", 35, false, {{0, 0}, {1, 0}, {2, 0}, {3, 1}}},
+        {"LoneCrLfAndNulAreCharacters", std::string("a\rb\nc\0d", 7), 40, false, {{0, 0}, {4, 0}, {7, 1}}},
+        {"ShownBreakMovesToItsOwnRow", "abc\r\nd", 60, true, {{0, 0}, {3, 0}, {5, 1}, {6, 2}}},
+        {"ShownBreakWiderThanTheAreaTakesOneRow", "\r\n", 30, true, {{0, 0}, {2, 1}, {2, 2}}},
+        {"ShownTabIsABox", "\t\t", 100, true, {{0, 0}, {2, 1}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        widths.ShowControlChars(c.shown);
+        text = c.text;
+        EXPECT_EQ(Build(c.wrap), c.rows);
+        ExpectRulesRows();
+    }
+}
+
+TEST_F(RowTableTest, BuildCountsExactlyWhenTheWorstCaseBlockIsRefused) {
+    text = std::string(20000, 'a');
+    Build(100);
+    EXPECT_EQ(table.free, kGrowthStep);  // a first block far too big keeps 64 KiB of slack, no more
+    text = "abcdefghij\r\nklm";
+    SystemHeap().FailAfter(1);
+    Build(30);
+    ExpectRulesRows();
     SystemHeap().FailAlways(true);
-    EXPECT_FALSE(table.Reserve(SystemHeap(), 100));
-    EXPECT_EQ(table.blockSize, 32u);
-    EXPECT_EQ(table.free, 16u);
+    EXPECT_FALSE(RebuildRowTable(SystemHeap(), Bytes(text), Size(text), WrapRules{&widths, 50}, &table));
+    SystemHeap().FailAlways(false);
+    ExpectRulesRows();  // the old table, untouched
+    ASSERT_TRUE(RebuildRowTable(SystemHeap(), Bytes(text), Size(text), WrapRules{&widths, 50}, &table));
+    EXPECT_EQ(TableEntries(table), ReferenceRows(text, widths, 50));
+}
+
+TEST_F(RowTableTest, EditsReachingPastTheTextAreRefused) {
+    text = "abc";
+    Build(30);
+    RewrapPlan plan;
+    EXPECT_FALSE(PrepareRewrap(SystemHeap(), &table, Bytes(text), 3, TextChange{4, 0, nullptr, 0}, rules, &plan));
+    EXPECT_FALSE(PrepareRewrap(SystemHeap(), &table, Bytes(text), 3, TextChange{2, 2, nullptr, 0}, rules, &plan));
+    EXPECT_TRUE(PrepareRewrap(SystemHeap(), &table, Bytes(text), 3, TextChange{3, 0, nullptr, 0}, rules, &plan));
+}
+
+TEST_F(RowTableTest, LongPastedLineGrowsTheTableOrIsRefused) {
+    text = "abc\r\ndef";
+    Build(10);  // one character per row
+    std::string pasted(20000, 'a');  // 20 000 rows: more than 64 KiB of slack holds
+    std::uint32_t blockSize = table.blockSize;
+    SystemHeap().FailAlways(true);
+    EXPECT_FALSE(Edit(5, 0, pasted));
+    EXPECT_EQ(table.blockSize, blockSize);
+    ExpectRulesRows();
+    EXPECT_TRUE(Edit(5, 0, std::string(100, 'b')));  // fits the slack: needs no memory
+    SystemHeap().FailAlways(false);
+    ExpectRulesRows();
+    ASSERT_TRUE(Edit(5, 0, pasted));
+    ExpectRulesRows();
+    EXPECT_EQ(table.count, 3u + 20000 + 100 + 3);
+}
+
+TEST_F(RowTableTest, ReserveGrowsByTheRequestPlus64KiBOrRefuses) {
+    EXPECT_FALSE(AllocateEmptyRowTable(SystemHeap(), 15, &table));
+    ASSERT_TRUE(AllocateEmptyRowTable(SystemHeap(), 16, &table));  // the empty row and the closing entry
+    text = "";
+    ExpectRulesRows();
+    ExpectLookupsAsScans();
+    EXPECT_TRUE(table.Reserve(SystemHeap(), 0));
+    SystemHeap().FailAlways(true);
+    EXPECT_FALSE(AllocateEmptyRowTable(SystemHeap(), 32, &table));
+    EXPECT_FALSE(table.Reserve(SystemHeap(), 1));
+    EXPECT_EQ(table.blockSize, 16u);
     SystemHeap().FailAlways(false);
     ASSERT_TRUE(table.Reserve(SystemHeap(), 100));
-    EXPECT_EQ(table.blockSize, 32u + 100 + 65536);
-    EXPECT_EQ(table.free, 16u + 100 + 65536);
-    EXPECT_EQ(table.LineStart(0), 0u);
+    EXPECT_EQ(table.blockSize, 16u + 100 + 65536);
+    EXPECT_EQ(table.free, 100u + 65536);
+    ExpectLookupsAsScans();
 }
 
 }  // namespace

@@ -43,11 +43,7 @@ inline std::string RandomText(std::mt19937& rng, std::size_t length) {
     std::string text;
     for (std::size_t i = 0; i < length; ++i) {
         std::uint32_t pick = rng() % (sizeof kAlphabet);  // the terminator slot gives NUL
-        if (rng() % 8 == 0) {
-            text += "\r\n";
-        } else {
-            text += kAlphabet[pick];
-        }
+        text += rng() % 8 == 0 ? std::string("\r\n") : std::string(1, kAlphabet[pick]);
     }
     return text;
 }

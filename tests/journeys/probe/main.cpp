@@ -1,12 +1,16 @@
 // Reads for the user journeys what a user sees, without touching the input:
-//   journey_probe DESKTOP show               the snapshot (see snapshot.h)
-//   journey_probe DESKTOP wait MS PATTERN    waits until a line matches
+//   journey_probe DESKTOP show               the snapshot
+//   journey_probe DESKTOP wait MS PATTERN    waits until a line matches, prints it
 //   journey_probe DESKTOP gone MS PATTERN    waits until no line matches
-//   journey_probe DESKTOP end                ends the programs shown there
-//   journey_probe - file PATH                version record and manifest
-// DESKTOP names the Wine desktop the program runs on ("-": this one). A wait
-// prints the matching line, or on timeout the last snapshot, and exits 1.
+// DESKTOP names the Wine desktop the program runs on. The snapshot holds one
+// line per fact, read through the windows' own interfaces from this process:
+//   main <pid> <x>,<y> <w>x<h> <title>       a window of class "Velmo 2"
+//   edit <pid> <x>,<y> <w>x<h>               its text area, screen pixels
+//   status <pid> <part 0>|<part 1>|...
+//   dialog <pid> <x>,<y> <w>x<h> <caption>|<message text>
+// A wait that times out exits 1.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -14,123 +18,115 @@
 #include <string>
 #include <vector>
 
-#include "file_facts.h"
-#include "snapshot.h"
-
 namespace {
 
-constexpr DWORD kPollMs = 50;
+constexpr SIZE_T kTextRoom = 512;
+constexpr int kMessageText = 0xFFFF;  // the static text of a message box
 
-int Usage() {
-    std::fputs("usage: journey_probe DESKTOP show | wait MS PATTERN | gone MS PATTERN | end | file PATH\n", stderr);
-    return 2;
+DWORD Owner(HWND window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return process;
 }
 
-// The windows' texts are in the system's ANSI code page; the shell that
-// reads them works in UTF-8.
-std::string Utf8(const std::string& ansi) {
-    std::vector<wchar_t> wide(ansi.size() + 1);
-    const int n = MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
-    std::vector<char> utf8(4 * wide.size());
-    if (n == 0 || WideCharToMultiByte(CP_UTF8, 0, wide.data(), -1, utf8.data(), static_cast<int>(utf8.size()),
-                                      nullptr, nullptr) == 0) {
-        return ansi;
-    }
-    return utf8.data();
+// "<pid> <x>,<y> <w>x<h>": the window's owner and a rectangle on the screen.
+std::string Place(HWND window, const RECT& r) {
+    return std::to_string(Owner(window)) + " " + std::to_string(r.left) + "," + std::to_string(r.top) + " " +
+           std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
 }
 
-void Print(const std::string& line) { std::printf("%s\n", Utf8(line).c_str()); }
-
-void Print(const std::vector<std::string>& lines) {
-    for (const std::string& line : lines) Print(line);
+std::string Text(HWND window) {
+    char text[1024] = "";
+    if (window != nullptr) GetWindowTextA(window, text, sizeof text);
+    return text;
 }
 
-// The desktop named on the command line, entered once it exists. The
-// program's desktop comes and goes with the program, so a missing one only
-// means that nothing is shown yet, or any more.
-class Desktop {
-public:
-    explicit Desktop(const char* name) : name_(name), entered_(name_ == "-") {}
-    std::vector<std::string> Snapshot() {
-        if (!entered_) {
-            HDESK desktop = OpenDesktopA(name_.c_str(), 0, FALSE, GENERIC_ALL);
-            if (desktop == nullptr) return {};
-            entered_ = SetThreadDesktop(desktop);
-            if (!entered_) {
-                CloseDesktop(desktop);
-                return {};
-            }
+// SB_GETTEXT writes through a pointer, which the system does not carry across
+// processes: the text goes to a buffer inside the bar's own process.
+std::string StatusParts(HWND bar) {
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, Owner(bar));
+    void* buffer = nullptr;
+    if (process != nullptr) buffer = VirtualAllocEx(process, nullptr, kTextRoom, MEM_COMMIT, PAGE_READWRITE);
+    const int count = buffer != nullptr ? static_cast<int>(SendMessageA(bar, SB_GETPARTS, 0, 0)) : 0;
+    std::string parts;
+    for (int i = 0; i < count; ++i) {
+        char text[kTextRoom] = "";
+        WriteProcessMemory(process, buffer, text, 1, nullptr);
+        if (LOWORD(SendMessageA(bar, SB_GETTEXTLENGTHA, i, 0)) < kTextRoom) {
+            SendMessageA(bar, SB_GETTEXTA, i, reinterpret_cast<LPARAM>(buffer));
+            ReadProcessMemory(process, buffer, text, kTextRoom - 1, nullptr);
         }
-        return journeys::TakeSnapshot();
+        parts += (i > 0 ? "|" : "") + std::string(text);
     }
-
-private:
-    std::string name_;
-    bool entered_;
-};
-
-const std::string* FirstMatch(const std::vector<std::string>& lines, const std::regex& pattern) {
-    for (const std::string& line : lines) {
-        if (std::regex_search(line, pattern)) return &line;
-    }
-    return nullptr;
+    if (buffer != nullptr) VirtualFreeEx(process, buffer, 0, MEM_RELEASE);
+    if (process != nullptr) CloseHandle(process);
+    return parts;
 }
 
-// After a failed journey: what is still shown must not outlive it.
-void EndPrograms(const std::vector<std::string>& lines) {
-    for (const std::string& line : lines) {
-        const auto space = line.find(' ');
-        const DWORD id = std::strtoul(line.c_str() + space + 1, nullptr, 10);
-        HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, id);
-        if (process == nullptr) continue;
-        TerminateProcess(process, 1);
-        CloseHandle(process);
+BOOL CALLBACK Describe(HWND window, LPARAM lParam) {
+    auto& lines = *reinterpret_cast<std::vector<std::string>*>(lParam);
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    RECT r{};
+    GetWindowRect(window, &r);
+    if (!IsWindowVisible(window)) return TRUE;
+    if (std::string(name) == "#32770") {
+        const std::string message = Text(GetDlgItem(window, kMessageText));
+        lines.push_back("dialog " + Place(window, r) + " " + Text(window) + "|" + message);
     }
+    if (std::string(name) != "Velmo 2") return TRUE;
+    lines.push_back("main " + Place(window, r) + " " + Text(window));
+    if (HWND edit = FindWindowExA(window, nullptr, "velmoedit", nullptr)) {
+        GetClientRect(edit, &r);
+        MapWindowPoints(edit, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+        lines.push_back("edit " + Place(edit, r));
+    }
+    if (HWND bar = FindWindowExA(window, nullptr, STATUSCLASSNAMEA, nullptr)) {
+        lines.push_back("status " + std::to_string(Owner(bar)) + " " + StatusParts(bar));
+    }
+    return TRUE;
+}
+
+// The program's desktop comes and goes with the program: while there is
+// none, nothing is shown.
+std::vector<std::string> Snapshot(const char* desktopName) {
+    static bool entered = false;
+    std::vector<std::string> lines;
+    if (!entered) {
+        HDESK desktop = OpenDesktopA(desktopName, 0, FALSE, GENERIC_ALL);
+        entered = desktop != nullptr && SetThreadDesktop(desktop);
+        if (!entered && desktop != nullptr) CloseDesktop(desktop);
+    }
+    if (entered) EnumWindows(Describe, reinterpret_cast<LPARAM>(&lines));
+    return lines;
 }
 
 // Polls until a line matches (present) or none does (!present).
-int Await(Desktop& desktop, DWORD timeoutMs, const char* patternText, bool present) {
+int Await(const char* desktop, DWORD timeoutMs, const char* patternText, bool present) {
     const std::regex pattern(patternText);
-    const DWORD start = GetTickCount();
-    for (;;) {
-        const std::vector<std::string> lines = desktop.Snapshot();
-        const std::string* match = FirstMatch(lines, pattern);
-        if (present && match != nullptr) {
-            Print(*match);
-            return 0;
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(50)) {
+        bool found = false;
+        for (const std::string& line : Snapshot(desktop)) {
+            if (found || !std::regex_search(line, pattern)) continue;
+            found = true;
+            if (present) std::printf("%s\n", line.c_str());
         }
-        if (!present && match == nullptr) return 0;
-        if (GetTickCount() - start >= timeoutMs) {
-            std::printf("timed out after %lu ms waiting for %s: %s\n", static_cast<unsigned long>(timeoutMs),
-                        present ? "a line matching" : "no line matching", patternText);
-            Print(lines);
-            return 1;
-        }
-        Sleep(kPollMs);
+        if (found == present) return 0;
     }
+    return 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) return Usage();
-    const std::string command = argv[2];
-    Desktop desktop(argv[1]);
-    if (command == "show" && argc == 3) {
-        Print(desktop.Snapshot());
-        return 0;
-    }
+    const std::string command = argc >= 3 ? argv[2] : "";
     if ((command == "wait" || command == "gone") && argc == 5) {
-        return Await(desktop, static_cast<DWORD>(std::strtoul(argv[3], nullptr, 10)), argv[4], command == "wait");
+        return Await(argv[1], std::strtoul(argv[3], nullptr, 10), argv[4], command == "wait");
     }
-    if (command == "end" && argc == 3) {
-        EndPrograms(desktop.Snapshot());
-        return 0;
+    if (command != "show" || argc != 3) {
+        std::fputs("usage: journey_probe DESKTOP show | wait MS PATTERN | gone MS PATTERN\n", stderr);
+        return 2;
     }
-    if (command == "file" && argc == 4) {
-        const std::vector<std::string> lines = journeys::DescribeFile(argv[3]);
-        Print(lines);
-        return lines.empty() ? 1 : 0;
-    }
-    return Usage();
+    for (const std::string& line : Snapshot(argv[1])) std::printf("%s\n", line.c_str());
+    return 0;
 }
