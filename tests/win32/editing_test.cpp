@@ -2,8 +2,6 @@
 // system: a text that cannot grow, a full undo history, a fault, files
 // loaded and saved, replace-all and the user's code page. The plain editing
 // is driven against the model in control_model_test.cpp.
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "common/memory_blocks.h"
@@ -17,10 +15,6 @@ namespace {
 
 class EditingTest : public EditViewTest {
 protected:
-    void TearDown() override {
-        SystemHeap().FailAfter(0);
-        EditViewTest::TearDown();
-    }
     LRESULT Replace(const char* text) { return Send(EM_REPLACESEL, 1, reinterpret_cast<LPARAM>(text)); }
     LRESULT Search(std::uint32_t operation, const char* find, const char* with, bool ignoreCase = false) {
         SearchRequest request{operation, 1, ignoreCase ? 1u : 0u, find, with};
@@ -29,10 +23,6 @@ protected:
     // Mode 1 loads the folder's file `name`, mode 2 saves it.
     LRESULT FileIo(WPARAM mode, const std::string& name) {
         return Send(EVM_FILEIO, mode, reinterpret_cast<LPARAM>((folder.path() + name).c_str()));
-    }
-    std::string FileBytes(const std::string& name) {
-        std::ifstream file(folder.path() + name, std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), {}};
     }
     TempFolder folder;
 };
@@ -94,7 +84,7 @@ TEST_F(EditingTest, FilesKeepTheirBytesAndFailuresKeepFileAndDocument) {
     EXPECT_EQ(Send(EM_GETMODIFY), 0);
     SetText("old text");
     ASSERT_EQ(FileIo(1, "a.txt"), 1);
-    EXPECT_EQ(FileBytes("a.txt"), bytes);
+    EXPECT_EQ(FileBytes(folder.path() + "a.txt"), bytes);
     EXPECT_EQ(Text(), bytes);
     EXPECT_EQ(Send(EM_GETLINECOUNT), 3);
     EXPECT_GE(GlobalSize(reinterpret_cast<HGLOBAL>(Send(EM_GETHANDLE))), bytes.size() + 65536);
@@ -102,7 +92,7 @@ TEST_F(EditingTest, FilesKeepTheirBytesAndFailuresKeepFileAndDocument) {
     SetText("new words");
     Send(EM_SETMODIFY, 1);
     EXPECT_EQ(FileIo(2, "a.txt"), 0);
-    EXPECT_EQ(FileBytes("a.txt"), bytes);
+    EXPECT_EQ(FileBytes(folder.path() + "a.txt"), bytes);
     EXPECT_EQ(Send(EM_GETMODIFY), 1);
     EXPECT_EQ(FileIo(1, "missing.txt"), 0);  // and a failed load keeps the document
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));

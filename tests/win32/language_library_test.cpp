@@ -15,6 +15,8 @@
 namespace velmo {
 namespace {
 
+using test::LanguageText;
+using test::MenuText;
 using Texts = std::vector<std::string>;
 Texts messages;  // the language message boxes, recorded instead of shown
 Texts calls;     // the steps of a switch that belong to other parts
@@ -30,19 +32,7 @@ void RefreshStatus() { calls.push_back("status"); }
 std::string Built(const std::string& name) { return test::DistFolder() + "Languages\\" + name + ".dll"; }
 std::string Fixture(const std::string& name) { return test::FixtureFolder() + name + ".dll"; }
 
-std::string MenuText(HMENU menu, UINT item, UINT flags) {
-    char text[256] = {};
-    GetMenuStringA(menu, item, text, sizeof text, flags);
-    return text;
-}
-
 bool Checked(HMENU menu, UINT command) { return (GetMenuState(menu, command, MF_BYCOMMAND) & MF_CHECKED) != 0; }
-
-std::string String(UINT id) {
-    char text[256];
-    LoadLanguageString(id, text, sizeof text);
-    return text;
-}
 
 class LanguageTest : public ::testing::Test {
 protected:
@@ -114,7 +104,7 @@ TEST_F(LanguageTest, ListsEveryLibraryOnceAndLoadsTheChosenFile) {
     MenuChecks checks{true, false, false, false, false, false, true};  // word wrap, centre after find
     ASSERT_TRUE(Switch(10001, checks));
     EXPECT_STREQ(Language().fileName, "Deutsch.dll");
-    EXPECT_EQ(String(IDS_UNTITLED), "Unbenannt");
+    EXPECT_EQ(LanguageText(IDS_UNTITLED), "Unbenannt");
     EXPECT_EQ(language_, 10001u);
     EXPECT_EQ(calls, (Texts{"recent", "write 10001", "status"}));
     HMENU menu = GetMenu(window_);
@@ -150,9 +140,9 @@ TEST_F(LanguageTest, ErrorsSpeakTheLibrarysLanguageOnceOneIsLoaded) {
     SystemHeap().FailAfter(1);
     EXPECT_EQ(LoadLanguageFile(nullptr, Folder(), "Slovak.dll"), nullptr);
     EXPECT_EQ(Language().module, slovak);
-    std::string wrongVersion = String(IDS_WRONG_VERSION);
+    std::string wrongVersion = LanguageText(IDS_WRONG_VERSION);
     wrongVersion.replace(wrongVersion.find('%'), 1, "1.0.2.8");
-    Texts expected{"Language Library loading error.", "Not enough memory.", String(IDS_NO_MEMORY), wrongVersion};
+    Texts expected{"Language Library loading error.", "Not enough memory.", LanguageText(IDS_NO_MEMORY), wrongVersion};
     EXPECT_EQ(messages, expected);
     EXPECT_NE(messages[2], messages[1]);
 }

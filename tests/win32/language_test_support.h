@@ -1,9 +1,11 @@
 #pragma once
-// Where the built distribution and the test fixtures are: folders ending in a
-// backslash.
+// Where the built distribution and the test fixtures are (folders ending in a
+// backslash), and the texts of the language in force.
 #include <windows.h>
 
 #include <string>
+
+#include "settings/language_library.h"
 
 namespace velmo::test {
 
@@ -20,5 +22,19 @@ inline std::string DistFolder() { return ExeFolder() + VELMO_TEST_DIST_FROM_EXE 
 inline std::string FixtureFolder() { return ExeFolder() + "fixtures\\"; }
 
 inline const char* const kLanguageNames[] = {"English", "Slovak", "Czech"};
+
+// The text `id` has in the language library in force.
+inline std::string LanguageText(UINT id) {
+    char text[512];
+    LoadLanguageString(id, text, sizeof text);
+    return text;
+}
+
+// The text of a menu's item, by position or by command as `flags` say.
+inline std::string MenuText(HMENU menu, UINT item, UINT flags) {
+    char text[600] = "";
+    GetMenuStringA(menu, item, text, sizeof text, flags);
+    return text;
+}
 
 }  // namespace velmo::test

@@ -192,17 +192,6 @@ TEST_F(OptionCommandsTest, DialogAnswersAreAppliedAndWritten) {
     EXPECT_FALSE(ChooseEditingFont(context_));
 }
 
-// The status bar needs the caller's layout: its command is left to the
-// caller, and its option switches only the setting, check mark and key.
-TEST_F(OptionCommandsTest, TheStatusBarIsLeftToTheCaller) {
-    EXPECT_FALSE(RunOptionCommand(context_, kCmdStatusBar));
-    EXPECT_FALSE(ToggleStatusBarOption(context_));
-    EXPECT_TRUE(ToggleStatusBarOption(context_));
-    EXPECT_TRUE(Checked(kCmdStatusBar));
-    EXPECT_EQ(file_.writes, (Keys{"Status", "Status"}));
-    EXPECT_EQ(file_.values["Status"], "1");
-}
-
 // Padding and margins typed into their dialogs unchecked are kept to what the
 // layout can take; both keys are written whatever the dialog did.
 TEST_F(OptionCommandsTest, SpacingIsClampedSentAndWritten) {

@@ -5,8 +5,6 @@
 #include <windows.h>
 
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "../settings/settings_compare.h"
@@ -52,10 +50,8 @@ TEST(PrivateProfileTest, EverythingWrittenReadsBackEqual) {
     WriteRecentFiles(file.profile, s);
     SaveExitSettings(file.profile, s, Placement{s.x, s.y, s.width, s.height});
     ExpectSameSettings(file.Load(), s);
-    std::stringstream bytes;
-    bytes << std::ifstream(file.path, std::ios::binary).rdbuf();
-    EXPECT_EQ(bytes.str().find("[Velmo 2]\r\n"), 0u);
-    EXPECT_EQ(bytes.str().find("=-"), std::string::npos);
+    EXPECT_EQ(FileBytes(file.path).find("[Velmo 2]\r\n"), 0u);
+    EXPECT_EQ(FileBytes(file.path).find("=-"), std::string::npos);
 }
 
 // Other sections, blanks the system drops, lines without "=".
@@ -73,7 +69,7 @@ TEST(PrivateProfileTest, BadLinesReadAsValidatedValues) {
     };
     for (const Row& row : rows) {
         SettingsFile file;
-        std::ofstream(file.path, std::ios::binary) << "[Velmo 2]\r\n" << row.lines;
+        WriteFileBytes(file.path, std::string("[Velmo 2]\r\n") + row.lines);
         EXPECT_EQ(file.Load().*row.member, row.expected) << row.lines;
     }
 }

@@ -7,6 +7,7 @@
 #include <map>
 #include <sstream>
 
+#include "common/memory_blocks.h"
 #include "editview/editview.h"
 #include "editview/input/mouse.h"
 #include "editview/search/search_request.h"
@@ -47,14 +48,6 @@ void RegisterOnce() {
         return true;
     }();
     (void)done;
-}
-
-void SetKeys(bool ctrl, bool shift) {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = ctrl ? 0x80 : 0;
-    keys[VK_SHIFT] = shift ? 0x80 : 0;
-    SetKeyboardState(keys);
 }
 
 const std::map<std::string, WPARAM> kKeys = {
@@ -132,6 +125,14 @@ void OfferPlainText(HWND owner, const std::string& bytes) {
     CloseClipboard();
 }
 
+void SetKeys(int first, bool firstOn, int second, bool secondOn, BYTE state) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[first] = firstOn ? state : 0;
+    keys[second] = secondOn ? state : 0;
+    SetKeyboardState(keys);
+}
+
 std::string Lines(int count, const std::string& line) {
     std::string text;
     for (int i = 0; i < count; ++i) {
@@ -158,7 +159,9 @@ void EditViewTest::SetUp() {
 }
 
 void EditViewTest::TearDown() {
-    SetKeys(false, false);
+    SystemHeap().FailAfter(0);  // a test that armed failures may have stopped early
+    SystemHeap().FailAlways(false);
+    SetKeys(VK_CONTROL, false, VK_SHIFT, false);
     Send(EVM_SHOWCONTROLCHARS, 0);  // a mode that outlives the window
     if (parent != nullptr) DestroyWindow(parent);
     PumpMessages();
@@ -184,9 +187,9 @@ void EditViewTest::SetTextArea(int columns, int rows, int pixels) {
 }
 
 void EditViewTest::Press(WPARAM key, bool ctrl, bool shift) {
-    SetKeys(ctrl, shift);
+    SetKeys(VK_CONTROL, ctrl, VK_SHIFT, shift);
     Send(WM_KEYDOWN, key);
-    SetKeys(false, false);
+    SetKeys(VK_CONTROL, false, VK_SHIFT, false);
 }
 
 void EditViewTest::Play(const std::string& script) {

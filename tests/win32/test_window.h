@@ -38,6 +38,8 @@ void SetEditText(HWND edit, const std::string& text);
 std::string EditText(HWND edit);
 // Puts `bytes` on the clipboard as another program would: CF_TEXT only.
 void OfferPlainText(HWND owner, const std::string& bytes);
+// Sets what GetKeyState reports for two keys: `state` (0x80 held, 1 toggled on) for those on, 0 for the others.
+void SetKeys(int first, bool firstOn, int second, bool secondOn, BYTE state = 0x80);
 // `count` lines joined by CR LF: `line`, or "line 0", "line 1" ... when empty.
 std::string Lines(int count, const std::string& line = "");
 

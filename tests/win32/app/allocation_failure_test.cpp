@@ -24,16 +24,10 @@
 namespace velmo::test {
 namespace {
 
-std::string Lines(const char* line, int count) {
-    std::string text;
-    for (int i = 0; i < count; ++i) text += line;
-    return text;
-}
-
 // Long enough that every operation below needs larger blocks, with a NUL.
-const std::string kDocument = Lines("ab\r\n", 20000) + std::string("nul\0end", 7);
-const std::string kPasted = Lines("pasted\r\n", 12000);
-const std::string kOther = Lines("other\r\n", 30000);
+const std::string kDocument = Lines(20000, "ab") + std::string("\r\nnul\0end", 9);
+const std::string kPasted = Lines(12000, "pasted") + "\r\n";
+const std::string kOther = Lines(30000, "other") + "\r\n";
 
 class FailureTableTest;
 
@@ -49,11 +43,6 @@ void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.name; }
 
 class FailureTableTest : public MainFrameTest, public ::testing::WithParamInterface<FailureCase> {
 public:
-    void TearDown() override {
-        SystemHeap().FailAfter(0);
-        SystemHeap().FailAlways(false);
-        MainFrameTest::TearDown();
-    }
     std::string Path(const char* name) { return folder.path() + name; }
 };
 
@@ -141,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
                         t.Command(IDM_SAVE);
                         SystemHeap().FailAlways(false);
                     },
-                    [](FailureTableTest& t) { return t.FileBytes(t.Path("document.txt")) == "edited " + kDocument; },
+                    [](FailureTableTest& t) { return FileBytes(t.Path("document.txt")) == "edited " + kDocument; },
                     {}},
         FailureCase{"Paste", [](FailureTableTest&) { OfferPlainText(App().mainWindow, kPasted); },
                     [](FailureTableTest& t) { t.Command(IDM_PASTE); },
@@ -158,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
                         DropBox("Replaced");
                     },
                     [](FailureTableTest& t) {
-                        return t.Text() == Lines("abcdefgh\r\n", 20000) + kDocument.substr(80000);
+                        return t.Text() == Lines(20000, "abcdefgh") + kDocument.substr(79998);
                     },
                     {IDS_NO_MEMORY, IDS_UNDO_FULL}},
         FailureCase{"WordWrap", Nothing, [](FailureTableTest& t) { t.Command(IDM_WORD_WRAP); },

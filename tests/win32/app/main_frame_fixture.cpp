@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "common/memory_blocks.h"
 #include "documents/document_files.h"
 #include "settings/message_boxes.h"
 #include "app/run_main_window.h"
@@ -84,6 +85,8 @@ void MainFrameTest::Start() {
 }
 
 void MainFrameTest::TearDown() {
+    SystemHeap().FailAfter(0);  // a test that armed failures may have stopped early
+    SystemHeap().FailAlways(false);
     ForgetDialogAction();
     AppState& app = App();
     if (app.mainWindow != nullptr && IsWindow(app.mainWindow)) {
@@ -154,26 +157,6 @@ std::string MainFrameTest::IniValue(const char* key) {
     return value;
 }
 
-std::string MainFrameTest::WriteTestFile(const char* name, const std::string& bytes) {
-    std::string path = folder.path() + name;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    EXPECT_NE(file, INVALID_HANDLE_VALUE) << path;
-    EXPECT_TRUE(WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) << path;
-    CloseHandle(file);
-    return path;
-}
-
-std::string MainFrameTest::FileBytes(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "<missing>";
-    std::string bytes(GetFileSize(file, nullptr), '\0');
-    DWORD read = 0;
-    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    CloseHandle(file);
-    return bytes.substr(0, read);
-}
-
 std::pair<DWORD, DWORD> MainFrameTest::Selection() {
     DWORD start = 0;
     DWORD end = 0;
@@ -190,17 +173,14 @@ UINT MainFrameTest::LanguageCommand(const char* name) {
     RebuildLanguageMenu(App().paths.folder);
     HMENU languages = LanguageMenu();
     for (int i = 0; i < GetMenuItemCount(languages); ++i) {
-        char text[64];
-        GetMenuStringA(languages, i, text, sizeof text, MF_BYPOSITION);
-        if (std::string(text).find(name) != std::string::npos) return GetMenuItemID(languages, i);
+        if (MenuText(languages, i, MF_BYPOSITION).find(name) != std::string::npos) return GetMenuItemID(languages, i);
     }
     return 0;
 }
 
-std::string LanguageText(UINT id) {
-    char text[512];
-    LoadLanguageString(id, text, sizeof text);
-    return text;
+void MainFrameTest::OpenMenu(int index) {
+    HMENU menu = GetSubMenu(GetMenu(App().mainWindow), index);
+    SendMessageA(App().mainWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), index);
 }
 
 }  // namespace velmo::test

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/app_state.h"
+#include "language_test_support.h"
 #include "settings/private_profile.h"
 #include "temp_folder.h"
 
@@ -64,18 +65,25 @@ public:
     void Click(int id);
     static void Pump();
     // A file of the test's folder with exactly `bytes`; returns its path.
-    std::string WriteTestFile(const char* name, const std::string& bytes);
-    static std::string FileBytes(const std::string& path);  // "<missing>" when it cannot be read
+    std::string WriteTestFile(const char* name, const std::string& bytes) {
+        return WriteFileBytes(folder.path() + name, bytes);
+    }
     // The command of the Language submenu's item for `name`, 0 when none.
     static UINT LanguageCommand(const char* name);
+    // Tells the window the menu at `index` of its bar is about to open.
+    static void OpenMenu(int index);
 
     TempFolder folder;
     std::string iniPath;
     std::unique_ptr<PrivateProfile> profile;
 };
 
-// The text `id` has in the language library in force.
-std::string LanguageText(UINT id);
+// Polls `done` every 50 ms until it holds or `ms` have passed; returns whether it holds.
+template <typename Done>
+bool WaitUntil(Done done, DWORD ms = 20000) {
+    for (DWORD waited = 0; waited < ms && !done(); waited += 50) Sleep(50);
+    return done();
+}
 
 // Runs `action` on the dialog that a modal call opens, from a timer that
 // fires inside the dialog's own message loop. A later call, or the end of

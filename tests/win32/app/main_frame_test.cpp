@@ -10,15 +10,11 @@
 #include "editview/editview_messages.h"
 #include "main_frame_fixture.h"
 #include "resource_ids.h"
+#include "test_window.h"
 #include "settings/language_menu.h"
 
 namespace velmo::test {
 namespace {
-
-void OpenMenu(int index) {
-    HMENU menu = GetSubMenu(GetMenu(App().mainWindow), index);
-    SendMessageA(App().mainWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), index);
-}
 
 // The position numbers come from the control's 32-bit messages: more lines
 // than 16 bits hold, grouped as the status texts are (tested on the host).
@@ -67,6 +63,7 @@ TEST_F(MainFrameTest, LayoutWhileMaximisedOrFullScreenKeepsTheNormalSize) {
     HWND main = App().mainWindow;
     Command(IDM_STATUS_BAR);
     EXPECT_EQ(App().statusBar, nullptr);
+    EXPECT_FALSE(Checked(IDM_STATUS_BAR));
     EXPECT_EQ(IniValue("Status"), "0");
     RECT client;
     RECT edit;
@@ -75,6 +72,7 @@ TEST_F(MainFrameTest, LayoutWhileMaximisedOrFullScreenKeepsTheNormalSize) {
     EXPECT_EQ(edit.bottom - edit.top, client.bottom);
     Type("x");  // no status bar to write to
     Command(IDM_STATUS_BAR);
+    EXPECT_TRUE(Checked(IDM_STATUS_BAR));
     EXPECT_EQ(StatusPart(0), "Line 1, column 2, selected 0");
 
     Placement normal{};
@@ -333,25 +331,17 @@ TEST_F(MainFrameTest, TheWindowIconOutlivesALanguageSwitchAndGoesWithTheWindow) 
     EXPECT_FALSE(GetIconInfo(icon, &info));
 }
 
-void SetLockToggles(bool caps, bool num) {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_CAPITAL] = caps ? 1 : 0;
-    keys[VK_NUMLOCK] = num ? 1 : 0;
-    SetKeyboardState(keys);
-}
-
 TEST_F(MainFrameTest, KeyLocksAndKeyboardLayoutReachTheStatusBar) {
     Start();
-    SetLockToggles(true, false);
+    SetKeys(VK_CAPITAL, true, VK_NUMLOCK, false, 1);
     Edit(WM_KEYDOWN, VK_HOME);
     EXPECT_EQ(StatusPart(4), " CAPS");
     EXPECT_EQ(StatusPart(5), " ");
-    SetLockToggles(false, true);
+    SetKeys(VK_CAPITAL, false, VK_NUMLOCK, true, 1);
     Edit(WM_KEYDOWN, VK_HOME);
     EXPECT_EQ(StatusPart(4), " ");
     EXPECT_EQ(StatusPart(5), " NUM");
-    SetLockToggles(false, false);
+    SetKeys(VK_CAPITAL, false, VK_NUMLOCK, false);
     // The layout's character set reaches the font once it differs.
     HFONT before = App().font.handle;
     App().font.record.charSet = 77;

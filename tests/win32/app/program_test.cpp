@@ -7,40 +7,25 @@
 #include <initializer_list>
 #include <string>
 
-#include "language_test_support.h"
+#include "main_frame_fixture.h"
 
 namespace velmo::test {
 namespace {
-
-// Polls `done` every 50 ms for up to 20 s.
-template <typename Done>
-bool WaitUntil(Done done) {
-    for (int i = 0; i < 400 && !done(); ++i) Sleep(50);
-    return done();
-}
 
 // Velmo.exe and its language libraries in a fresh temporary folder.
 class Distribution {
 public:
     Distribution() {
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        folder_ = std::string(temp) + "velmo_program_" + std::to_string(GetCurrentProcessId()) + "\\";
-        CreateDirectoryA(folder_.c_str(), nullptr);
-        CreateDirectoryA((folder_ + "Languages").c_str(), nullptr);
+        CreateDirectoryA(Path("Languages").c_str(), nullptr);
         for (const char* name : kLanguageNames) Copy(std::string("Languages\\") + name + ".dll");
         Copy("Velmo.exe");
     }
     ~Distribution() {
-        for (const char* name : kLanguageNames) DeleteFileA((folder_ + "Languages\\" + name + ".dll").c_str());
-        for (const char* name : {"Velmo.exe", "Velmo.ini", "played.txt"}) DeleteFileA((folder_ + name).c_str());
-        RemoveDirectoryA((folder_ + "Languages").c_str());
-        RemoveDirectoryA(folder_.c_str());
+        for (const char* name : kLanguageNames) DeleteFileA((Path("Languages\\") + name + ".dll").c_str());
+        RemoveDirectoryA(Path("Languages").c_str());
     }
-    Distribution(const Distribution&) = delete;
-    Distribution& operator=(const Distribution&) = delete;
 
-    std::string Path(const char* name) const { return folder_ + name; }
+    std::string Path(const char* name) const { return folder_.path() + name; }
     struct Entry {
         const char* key;
         const char* value;
@@ -56,9 +41,9 @@ public:
 
 private:
     void Copy(const std::string& name) {
-        ASSERT_TRUE(CopyFileA((DistFolder() + name).c_str(), (folder_ + name).c_str(), FALSE)) << name;
+        ASSERT_TRUE(CopyFileA((DistFolder() + name).c_str(), Path(name.c_str()).c_str(), FALSE)) << name;
     }
-    std::string folder_;
+    TempFolder folder_;
 };
 
 // The first top-level window of class `name` that belongs to `process`.
@@ -160,10 +145,7 @@ TEST(ProgramTest, GarbageSettingsAreValidatedAndTheExitSettingsWritten) {
 TEST(ProgramTest, ClosingDuringATypingPlaybackEndsTheProcess) {
     Distribution dist;
     const std::string played = dist.Path("played.txt");
-    HANDLE file = CreateFileA(played.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, std::string(40, 'p').data(), 40, &written, nullptr);
-    CloseHandle(file);
+    WriteFileBytes(played, std::string(40, 'p'));
     Program program(dist);
     ASSERT_NE(program.window(), nullptr);
     PostMessageA(program.window(), WM_COMMAND, 309, 0);

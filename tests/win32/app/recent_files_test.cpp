@@ -29,17 +29,13 @@ protected:
         HMENU file = GetSubMenu(GetMenu(App().mainWindow), 0);
         std::vector<std::string> items;
         for (int i = 9; i < GetMenuItemCount(file) && GetMenuItemID(file, i) != IDM_HIDE_TO_TRAY; ++i) {
-            char text[600] = "";
-            GetMenuStringA(file, i, text, sizeof text, MF_BYPOSITION);
-            bool separator = (GetMenuState(file, i, MF_BYPOSITION) & MF_SEPARATOR) != 0;
-            items.push_back(separator ? "-" : std::to_string(GetMenuItemID(file, i)) + " " + text);
+            std::string item = std::to_string(GetMenuItemID(file, i)) + " " + MenuText(file, i, MF_BYPOSITION);
+            items.push_back((GetMenuState(file, i, MF_BYPOSITION) & MF_SEPARATOR) != 0 ? "-" : item);
         }
         return items;
     }
     bool ClearOffered() {
-        HMENU menu = GetMenu(App().mainWindow);
-        SendMessageA(App().mainWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(menu, kOptionsMenu)),
-                     MAKELPARAM(kOptionsMenu, FALSE));
+        OpenMenu(kOptionsMenu);
         return Enabled(IDM_CLEAR_RECENT);
     }
 };

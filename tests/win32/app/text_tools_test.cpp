@@ -17,10 +17,6 @@ using namespace std::string_literals;
 
 class TextToolsTest : public MainFrameTest {
 protected:
-    void TearDown() override {
-        SystemHeap().FailAfter(0);
-        MainFrameTest::TearDown();
-    }
     void ExpectOneUndoRestores(const std::string& original) {
         EXPECT_EQ(Edit(EM_CANUNDO), 1);
         Edit(EM_UNDO);

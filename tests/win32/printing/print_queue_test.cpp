@@ -23,7 +23,6 @@ constexpr int kLeftMarginEdit = 1155;  // page-setup dialog
 constexpr int kFontFaceBox = 1136;     // font dialog
 constexpr int kFontSizeBox = 1138;
 constexpr double kPointsPerMm = 72 / 25.4;
-constexpr DWORD kPollMs = 100;
 constexpr DWORD kWaitMs = 60000;
 
 // A Unix path as this process sees it: Wine maps the root to drive Z:.
@@ -37,11 +36,9 @@ std::string DosPath(std::string path) {
 // Polls for a minute until `find` returns a text.
 template <typename Find>
 std::string Await(Find find) {
-    for (DWORD waited = 0; waited < kWaitMs; waited += kPollMs, Sleep(kPollMs)) {
-        std::string found = find();
-        if (!found.empty()) return found;
-    }
-    return "";
+    std::string found;
+    WaitUntil([&] { return !(found = find()).empty(); }, kWaitMs);
+    return found;
 }
 
 // Chooses an entry of one of the font dialog's lists as a user's click does.
