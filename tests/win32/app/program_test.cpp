@@ -33,11 +33,7 @@ public:
     void Write(std::initializer_list<Entry> entries) const {
         for (const Entry& e : entries) WritePrivateProfileStringA("Velmo 2", e.key, e.value, Path("Velmo.ini").c_str());
     }
-    std::string Read(const char* key) const {
-        char value[300];
-        GetPrivateProfileStringA("Velmo 2", key, "<missing>", value, sizeof value, Path("Velmo.ini").c_str());
-        return value;
-    }
+    std::string Read(const char* key) const { return IniValue(Path("Velmo.ini"), key); }
 
 private:
     void Copy(const std::string& name) {
