@@ -17,9 +17,9 @@ bool IsWordStart(const std::string& line, std::uint32_t i) {
     return i < line.size() && IsWordByte(byte(i)) && (i == 0 || !IsWordByte(byte(i - 1)));
 }
 
-// The range may start inside a longer text: nothing outside it is read.
+// The range may start and end inside a longer word: nothing outside it is read.
 TEST(CaretRules, WordMovesStayInsideTheirRange) {
-    const std::string text = "abc def";
+    const std::string text = "abcdef";
     EXPECT_EQ(WordLeftDistance(Bytes(text) + 6, 2), 2u);
     EXPECT_EQ(WordRightDistance(Bytes(text), 3), 3u);
 }
