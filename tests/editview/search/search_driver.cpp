@@ -169,9 +169,7 @@ std::string SearchDriver::Step(Choices& choices) {
     mismatch_.Same(text, model_.text, "text");
     mismatch_.Same(store_.Sel().start, model_.selStart, "selection start");
     mismatch_.Same(store_.Sel().end, model_.selEnd, "selection end");
-    const LineTable& lines = store_.Lines();
-    mismatch_.Same(std::vector<std::uint32_t>(lines.entries, lines.entries + lines.last + 2), ReferenceEntries(text),
-                   "line table");
+    CheckLineTable(mismatch_, store_.Lines(), text);
     return mismatch_.Text();
 }
 
