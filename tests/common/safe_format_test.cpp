@@ -21,14 +21,14 @@ std::string Format(const char* format, std::vector<FormatArg> args) {
 }
 
 // One conversion as printf writes it, with an argument of the type it reads.
-std::string Printf(const std::string& spec, char conversion, std::uint32_t number, const std::string& text) {
+std::string Printf(const std::string& directive, char conversion, std::uint32_t number, const std::string& text) {
     char out[64];
     if (conversion == 's') {
-        std::snprintf(out, sizeof out, spec.c_str(), text.c_str());
+        std::snprintf(out, sizeof out, directive.c_str(), text.c_str());
     } else if (conversion == 'd' || conversion == 'i' || conversion == 'c') {
-        std::snprintf(out, sizeof out, spec.c_str(), static_cast<int>(number));
+        std::snprintf(out, sizeof out, directive.c_str(), static_cast<int>(number));
     } else {
-        std::snprintf(out, sizeof out, spec.c_str(), number);
+        std::snprintf(out, sizeof out, directive.c_str(), number);
     }
     return out;
 }
@@ -45,14 +45,14 @@ TEST(FormatTextTest, AgreesWithPrintfAndCutsToTheDestination) {
             std::string literal(rng() % 3, "ab "[rng() % 3]);
             char conversion = "sduixXc%"[rng() % 8];
             bool number = conversion != 's' && conversion != 'c' && conversion != '%';
-            std::string spec = std::string("%") + (number ? flags[rng() % 4] : "");
-            if (conversion != '%' && rng() % 2) spec += std::to_string(rng() % 20);
-            spec += conversion;
-            format += literal + spec;
+            std::string directive = std::string("%") + (number ? flags[rng() % 4] : "");
+            if (conversion != '%' && rng() % 2) directive += std::to_string(rng() % 20);
+            directive += conversion;
+            format += literal + directive;
             auto value = static_cast<std::uint32_t>(rng()) >> (rng() % 32);
             if (conversion == 'c') value = 'A' + value % 26;
             text.assign(rng() % 6, 'T');
-            expected += literal + Printf(spec, conversion, value, text);
+            expected += literal + Printf(directive, conversion, value, text);
             if (conversion == 's') args.push_back(FormatArg::Text(text.c_str()));
             if (number || conversion == 'c') args.push_back(FormatArg::Number(value));
         }
