@@ -1,4 +1,5 @@
-// The option commands on a real main window with a stand-in edit control.
+// The option commands on the real main window, with what its control is told
+// recorded and the settings file read back after each.
 #include "settings/option_commands.h"
 
 #include <gtest/gtest.h>
@@ -10,25 +11,28 @@
 #include <tuple>
 #include <vector>
 
-#include "../settings/memory_profile.h"
+#include "app/main_frame_fixture.h"
 #include "editview/editview_messages.h"
+#include "resource_ids.h"
 #include "settings/logical_font.h"
-#include "settings/window_placement.h"
+#include "settings/settings_file.h"
 
-namespace velmo {
+namespace velmo::test {
 namespace {
 
 using SentList = std::vector<std::tuple<UINT, WPARAM, LPARAM>>;
-using Keys = std::vector<std::string>;
 
 SentList sent;
+WNDPROC controlProc = nullptr;
 
-// Stands in for the edit control: records what it is sent and switches the
-// wrap mode as asked.
-LRESULT CALLBACK RecordingView(HWND window, UINT message, WPARAM w, LPARAM l) {
-    if (message >= WM_USER || message == WM_SETFONT) sent.emplace_back(message, w, l);
-    if (message == EVM_SETWORDWRAP) return static_cast<LRESULT>(w);
-    return DefWindowProcA(window, message, w, l);
+// Keeps the settings the control is sent; the main window's questions about
+// the caret are left out.
+LRESULT CALLBACK RecordSettings(HWND window, UINT message, WPARAM w, LPARAM l) {
+    bool asks = message == EVM_GETCARETINDEX || (message >= EVM_GETOVERWRITE && message <= EVM_GETCARETCOLUMN);
+    if ((message > EVM_FILEIO && message <= EVM_SETCENTERAFTERFIND && !asks) || message == WM_SETFONT) {
+        sent.emplace_back(message, w, l);
+    }
+    return CallWindowProcA(controlProc, window, message, w, l);
 }
 
 // The main window's state: 1 topmost, 2 full screen, 0 neither; -1 neither
@@ -70,39 +74,23 @@ const OptionRow kRows[] = {
 
 bool IsColour(unsigned command) { return command >= kCmdFirstColour && command <= kCmdLastColour; }
 
-class OptionCommandsTest : public ::testing::Test {
+class OptionsTest : public MainFrameTest {
 protected:
     void SetUp() override {
-        menu_ = CreateMenu();
-        HMENU options = CreatePopupMenu();
-        for (unsigned command = 401; command <= 514; ++command) AppendMenuA(options, MF_STRING, command, "option");
-        AppendMenuA(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(options), "Options");
-        main_ = CreateWindowA("STATIC", "Velmo 2", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 100, 80, 600, 400, nullptr,
-                              menu_, nullptr, nullptr);
-        view_ = CreateWindowA("STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 300, 200, main_, nullptr, nullptr, nullptr);
-        SetWindowLongPtrA(view_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingView));
-        settings_ = DefaultSettings();
-        font_.record = FontRecordFromSettings(settings_);
-        font_.handle = CreateFontFromRecord(font_.record);
-        context_ = OptionContext{main_, view_, menu_, &settings_, &file_, &font_};
+        MainFrameTest::SetUp();
+        Start();
+        controlProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(App().editView, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordSettings)));
         sent.clear();
+        DeleteFileA(iniPath.c_str());
     }
-    void TearDown() override {
-        DestroyWindow(main_);
-        DeleteObject(font_.handle);
+    // The whole settings file after writing `key` alone; "<missing>" when nothing was written.
+    std::string Written(const std::string& key, const std::string& value) {
+        return key.empty() ? "<missing>" : "[Velmo 2]\r\n" + key + "=" + value + "\r\n";
     }
-    bool Checked(unsigned command) const { return (GetMenuState(menu_, command, MF_BYCOMMAND) & MF_CHECKED) != 0; }
-
-    HMENU menu_ = nullptr;
-    HWND main_ = nullptr;
-    HWND view_ = nullptr;
-    Settings settings_{};
-    MemoryProfile file_;
-    EditingFont font_{};
-    OptionContext context_{};
 };
 
-class OptionRowTest : public OptionCommandsTest, public ::testing::WithParamInterface<OptionRow> {};
+class OptionRowTest : public OptionsTest, public ::testing::WithParamInterface<OptionRow> {};
 
 // Run twice, each command changes its setting and back (a colour to the one
 // chosen, here the inverse of the one offered), with its check mark, message
@@ -110,107 +98,147 @@ class OptionRowTest : public OptionCommandsTest, public ::testing::WithParamInte
 TEST_P(OptionRowTest, ChangesItsSettingCheckAndControlAndWritesItsKey) {
     const OptionRow& row = GetParam();
     const IntKey& key = KeyOf(row.member);
-    context_.pickColour = [this](HWND owner, COLORREF offered, COLORREF* chosen) {
-        EXPECT_EQ(owner, main_);
+    HWND main = App().mainWindow;
+    OptionContext context = Options();
+    context.pickColour = [main](HWND owner, COLORREF offered, COLORREF* chosen) {
+        EXPECT_EQ(owner, main);
         *chosen = offered ^ 0xFFFFFF;
         return true;
     };
+    ShowWindow(main, SW_HIDE);
     RECT before;
-    GetWindowRect(main_, &before);
-    const std::int32_t original = settings_.*row.member;
+    GetWindowRect(main, &before);
+    Settings& s = App().settings;
+    const std::int32_t original = s.*row.member;
     for (std::int32_t expected : {IsColour(row.command) ? original ^ 0xFFFFFF : !original, original}) {
         sent.clear();
-        file_.writes.clear();
-        ASSERT_TRUE(RunOptionCommand(context_, row.command));
-        EXPECT_EQ(settings_.*row.member, expected);
+        DeleteFileA(iniPath.c_str());
+        ASSERT_TRUE(RunOptionCommand(context, row.command));
+        EXPECT_EQ(s.*row.member, expected);
         EXPECT_EQ(Checked(row.command), !IsColour(row.command) && expected != 0);
         SentList message = {{row.message, static_cast<WPARAM>(expected), 0}};
         EXPECT_EQ(sent, row.message == 0 ? SentList{} : message);
-        EXPECT_EQ(file_.writes, key.writtenAtExit ? Keys{} : Keys{key.name});
-        EXPECT_EQ(file_.values[key.name], key.writtenAtExit ? "" : std::to_string(expected));
-        EXPECT_EQ(WindowState(main_), expected != 0 ? row.state : 0);
-        EXPECT_EQ(IsWindowVisible(main_) != 0, row.state != 0);
-        EXPECT_EQ(settings_.maximized, settings_.fullScr);
+        EXPECT_EQ(FileBytes(iniPath), Written(key.writtenAtExit ? "" : key.name, std::to_string(expected)));
+        EXPECT_EQ(WindowState(main), expected != 0 ? row.state : 0);
+        EXPECT_EQ(IsWindowVisible(main) != 0, row.state != 0);
+        EXPECT_EQ(s.maximized, s.fullScr);
     }
     RECT after;
-    GetWindowRect(main_, &after);
+    GetWindowRect(main, &after);
     EXPECT_TRUE(EqualRect(&before, &after));
 }
 
 INSTANTIATE_TEST_SUITE_P(Options, OptionRowTest, ::testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(KeyOf(info.param.member).name); });
 
-TEST_F(OptionCommandsTest, TheControlGetsEveryDisplaySettingAtStart) {
+TEST_F(OptionsTest, TheControlGetsEveryDisplaySettingAtStart) {
     SentList expected;
+    Settings s = App().settings;
     for (const OptionRow& row : kRows) {
-        settings_.*row.member = static_cast<std::int32_t>(row.command);
+        s.*row.member = static_cast<std::int32_t>(row.command);
         if (row.message != 0) expected.emplace_back(row.message, row.command, 0);
     }
-    settings_.paddingBelow = 5;
+    s.paddingBelow = 5;
     expected.insert(expected.begin() + 10, {{EVM_SETPADDING, 0, 5}, {EVM_SETMARGINS, 3, 3}});
-    SendDisplaySettings(view_, settings_);
+    SendDisplaySettings(App().editView, s);
     EXPECT_EQ(sent, expected);
+}
+
+// The system's dialogs through the menu: a confirmed colour dialog gives the
+// colour it was opened with; cancelled, the colour and font dialogs change
+// and write nothing.
+TEST_F(OptionsTest, TheSystemDialogsAnswerThroughTheMenu) {
+    App().settings.txtColor = 0x123456;
+    OnNextDialog([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
+    Command(IDM_COLOR_TEXT);
+    OnNextDialog([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
+    Command(IDM_FONT);
+    EXPECT_TRUE(sent.empty());
+    EXPECT_EQ(FileBytes(iniPath), "<missing>");
+    OnNextDialog([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDOK, 0); });
+    Command(IDM_COLOR_TEXT);
+    EXPECT_EQ(sent, (SentList{{EVM_SETTEXTCOLOR, 0x123456, 0}}));
+    EXPECT_EQ(IniValue("TxtColor"), "1193046");
 }
 
 // Cancelled dialogs change nothing. The font dialog gets the font's own
 // record, whose character set may have followed the keyboard; confirmed, the
 // new font replaces the old one and its keys are written, the name cut to fit.
-TEST_F(OptionCommandsTest, DialogAnswersAreAppliedAndWritten) {
-    HFONT old = font_.handle;
-    font_.record.charSet = 204;
+TEST_F(OptionsTest, DialogAnswersAreAppliedAndWritten) {
+    EditingFont& font = App().font;
+    HFONT old = font.handle;
+    font.record.charSet = 204;
     bool confirmed = false;
-    context_.pickFont = [&](HWND owner, LOGFONTA* chosen, INT* pointSize) {
-        EXPECT_EQ(owner, main_);
+    OptionContext context = Options();
+    context.pickFont = [&](HWND owner, LOGFONTA* chosen, INT* pointSize) {
+        EXPECT_EQ(owner, App().mainWindow);
         FontRecord offered = FontRecordFromLogFont(*chosen);
-        EXPECT_EQ(std::memcmp(&offered, &font_.record, sizeof offered), 0);
+        EXPECT_EQ(std::memcmp(&offered, &font.record, sizeof offered), 0);
         chosen->lfHeight = -20;
         std::memset(chosen->lfFaceName, 'Z', sizeof chosen->lfFaceName);
         *pointSize = 150;
         return confirmed;
     };
-    context_.pickColour = [](HWND, COLORREF, COLORREF* chosen) {
+    context.pickColour = [](HWND, COLORREF, COLORREF* chosen) {
         *chosen = 0x00FF00;
         return false;
     };
-    EXPECT_FALSE(ChooseOptionColour(context_, kCmdFirstColour));
-    EXPECT_EQ(settings_.txtColor, 0);
-    EXPECT_FALSE(ChooseEditingFont(context_));
-    EXPECT_EQ(font_.handle, old);
-    EXPECT_EQ(font_.printPointSize, 100);  // until a font is chosen in this run
-    EXPECT_EQ(settings_.fontHeight, -13);
-    EXPECT_TRUE(sent.empty() && file_.writes.empty());
+    EXPECT_FALSE(ChooseOptionColour(context, kCmdFirstColour));
+    EXPECT_EQ(App().settings.txtColor, 0);
+    EXPECT_FALSE(ChooseEditingFont(context));
+    EXPECT_EQ(font.handle, old);
+    EXPECT_EQ(font.printPointSize, 100);  // until a font is chosen in this run
+    EXPECT_EQ(App().settings.fontHeight, -13);
+    EXPECT_TRUE(sent.empty());
+    EXPECT_EQ(FileBytes(iniPath), "<missing>");
     confirmed = true;
-    EXPECT_TRUE(RunOptionCommand(context_, kCmdFont));
+    EXPECT_TRUE(RunOptionCommand(context, kCmdFont));
     EXPECT_EQ(GetObjectType(old), 0u);  // the old font is gone
-    EXPECT_EQ(font_.printPointSize, 150);
-    EXPECT_EQ(settings_.charset, 204);
-    EXPECT_EQ(sent, (SentList{{WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle), TRUE}}));
-    EXPECT_EQ(file_.values["FontHeight"], "4294967276");
-    EXPECT_EQ(file_.values["Name"], std::string(31, 'Z'));
-    EXPECT_EQ(GetFocus(), view_);
-    context_.font = nullptr;
-    EXPECT_FALSE(ChooseEditingFont(context_));
+    EXPECT_EQ(font.printPointSize, 150);
+    EXPECT_EQ(App().settings.charset, 204);
+    EXPECT_EQ(sent, (SentList{{WM_SETFONT, reinterpret_cast<WPARAM>(font.handle), TRUE}}));
+    EXPECT_EQ(IniValue("FontHeight"), "4294967276");
+    EXPECT_EQ(IniValue("Name"), std::string(31, 'Z'));
+    EXPECT_EQ(GetFocus(), App().editView);
+    context.font = nullptr;
+    EXPECT_FALSE(ChooseEditingFont(context));
 }
 
-// Padding and margins typed into their dialogs unchecked are kept to what the
-// layout can take; both keys are written whatever the dialog did.
-TEST_F(OptionCommandsTest, SpacingIsClampedSentAndWritten) {
-    settings_.paddingBelow = 70000;
-    settings_.leftMargin = -4;
-    ApplyLinePadding(context_);
-    ApplyTextMargins(context_);
-    EXPECT_EQ(sent, (SentList{{EVM_SETPADDING, 0, 1000}, {EVM_SETMARGINS, 0, 3}}));
-    EXPECT_EQ(file_.writes, (Keys{"PaddingAbove", "PaddingBelow", "LeftMargin", "RightMargin"}));
-    EXPECT_EQ(file_.values["PaddingBelow"], "1000");
-}
-
-TEST_F(OptionCommandsTest, NormalPlacementSurvivesMaximising) {
-    ShowWindow(main_, SW_SHOWMAXIMIZED);
-    Placement p;
-    ASSERT_TRUE(WindowNormalPlacement(main_, &p));
-    EXPECT_EQ(std::vector<std::int32_t>({p.x, p.y, p.width, p.height}), std::vector<std::int32_t>({100, 80, 600, 400}));
-    EXPECT_FALSE(WindowNormalPlacement(nullptr, &p));
+// Out-of-range values are clamped to what the layout can take, by the
+// dialogs and again after them; a number too large for 32 bits is not a
+// number and keeps the old value. Both keys are written whatever the dialog did.
+TEST_F(OptionsTest, SpacingAndMarginsAreClampedSentAndWritten) {
+    OnNextDialog([](HWND dialog) {
+        SetDlgItemTextA(dialog, IDC_SPACING_ABOVE, "250");
+        SetDlgItemTextA(dialog, IDC_SPACING_BELOW, "99999999999");
+        SendMessageA(dialog, WM_COMMAND, IDC_SPACING_OK, 0);
+    });
+    Command(IDM_LINE_SPACING);
+    OnNextDialog([](HWND dialog) {
+        SetDlgItemTextA(dialog, IDC_MARGIN_LEFT, "5000");
+        SetDlgItemTextA(dialog, IDC_MARGIN_RIGHT, "7");
+        SendMessageA(dialog, WM_COMMAND, IDC_MARGIN_OK, 0);
+    });
+    Command(IDM_MARGINS);
+    // The spacing dialog shows its values at once, before they are applied.
+    EXPECT_EQ(sent, (SentList{{EVM_SETPADDING, 250, 0}, {EVM_SETPADDING, 250, 0}, {EVM_SETMARGINS, 1000, 7}}));
+    EXPECT_EQ(FileBytes(iniPath),
+              "[Velmo 2]\r\nPaddingAbove=250\r\nPaddingBelow=0\r\nLeftMargin=1000\r\nRightMargin=7\r\n");
+    DeleteFileA(iniPath.c_str());
+    sent.clear();
+    App().settings.paddingBelow = 70000;
+    App().settings.leftMargin = -4;
+    for (unsigned command : {IDM_LINE_SPACING, IDM_MARGINS}) {
+        OnNextDialog([](HWND dialog) {
+            SetDlgItemTextA(dialog, IDC_MARGIN_LEFT, "1");
+            SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        });
+        Command(command);
+    }
+    EXPECT_EQ(sent, (SentList{{EVM_SETPADDING, 250, 1000}, {EVM_SETMARGINS, 0, 7}}));
+    EXPECT_EQ(FileBytes(iniPath),
+              "[Velmo 2]\r\nPaddingAbove=250\r\nPaddingBelow=1000\r\nLeftMargin=0\r\nRightMargin=7\r\n");
 }
 
 }  // namespace
-}  // namespace velmo
+}  // namespace velmo::test
