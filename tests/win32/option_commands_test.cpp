@@ -144,31 +144,29 @@ TEST_F(OptionsTest, TheControlGetsEveryDisplaySettingAtStart) {
     EXPECT_EQ(sent, expected);
 }
 
-// The system's dialogs through the menu: a confirmed colour dialog gives the
-// colour it was opened with; cancelled, the colour and font dialogs change
-// and write nothing.
-TEST_F(OptionsTest, TheSystemDialogsAnswerThroughTheMenu) {
+// Cancelled, the system's colour and font dialogs change and write nothing;
+// confirmed, the colour dialog gives the colour it was opened with. The font
+// dialog gets the font's own record, whose character set may have followed
+// the keyboard; confirmed, the new font replaces the old one and its keys are
+// written, the name cut to fit.
+TEST_F(OptionsTest, DialogAnswersAreAppliedAndWritten) {
+    EditingFont& font = App().font;
+    HFONT old = font.handle;
     App().settings.txtColor = 0x123456;
-    OnNextDialog([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
-    Command(IDM_COLOR_TEXT);
-    OnNextDialog([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
-    Command(IDM_FONT);
+    for (unsigned command : {IDM_COLOR_TEXT, IDM_FONT}) {
+        OnNextDialog([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
+        Command(command);
+    }
+    EXPECT_EQ(font.handle, old);
+    EXPECT_EQ(font.printPointSize, 100);  // until a font is chosen in this run
     EXPECT_TRUE(sent.empty());
     EXPECT_EQ(FileBytes(iniPath), "<missing>");
     OnNextDialog([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDOK, 0); });
     Command(IDM_COLOR_TEXT);
     EXPECT_EQ(sent, (SentList{{EVM_SETTEXTCOLOR, 0x123456, 0}}));
     EXPECT_EQ(IniValue("TxtColor"), "1193046");
-}
-
-// Cancelled dialogs change nothing. The font dialog gets the font's own
-// record, whose character set may have followed the keyboard; confirmed, the
-// new font replaces the old one and its keys are written, the name cut to fit.
-TEST_F(OptionsTest, DialogAnswersAreAppliedAndWritten) {
-    EditingFont& font = App().font;
-    HFONT old = font.handle;
+    sent.clear();
     font.record.charSet = 204;
-    bool confirmed = false;
     OptionContext context = Options();
     context.pickFont = [&](HWND owner, LOGFONTA* chosen, INT* pointSize) {
         EXPECT_EQ(owner, App().mainWindow);
@@ -177,21 +175,8 @@ TEST_F(OptionsTest, DialogAnswersAreAppliedAndWritten) {
         chosen->lfHeight = -20;
         std::memset(chosen->lfFaceName, 'Z', sizeof chosen->lfFaceName);
         *pointSize = 150;
-        return confirmed;
+        return true;
     };
-    context.pickColour = [](HWND, COLORREF, COLORREF* chosen) {
-        *chosen = 0x00FF00;
-        return false;
-    };
-    EXPECT_FALSE(ChooseOptionColour(context, kCmdFirstColour));
-    EXPECT_EQ(App().settings.txtColor, 0);
-    EXPECT_FALSE(ChooseEditingFont(context));
-    EXPECT_EQ(font.handle, old);
-    EXPECT_EQ(font.printPointSize, 100);  // until a font is chosen in this run
-    EXPECT_EQ(App().settings.fontHeight, -13);
-    EXPECT_TRUE(sent.empty());
-    EXPECT_EQ(FileBytes(iniPath), "<missing>");
-    confirmed = true;
     EXPECT_TRUE(RunOptionCommand(context, kCmdFont));
     EXPECT_EQ(GetObjectType(old), 0u);  // the old font is gone
     EXPECT_EQ(font.printPointSize, 150);

@@ -54,26 +54,6 @@ TEST(PrivateProfileTest, EverythingWrittenReadsBackEqual) {
     EXPECT_EQ(FileBytes(file.path).find("=-"), std::string::npos);
 }
 
-// Other sections, blanks the system drops, lines without "=".
-TEST(PrivateProfileTest, BadLinesReadAsValidatedValues) {
-    struct Row {
-        const char* lines;
-        IntSetting member;
-        std::int32_t expected;
-    };
-    const Row rows[] = {
-        {"[Other]\r\nWrap=1\r\n", &Settings::wrap, 0},
-        {"[Other]\r\nLanguage=10002\r\n", &Settings::language, 10001},
-        {"TxtColor=  255  \r\n", &Settings::txtColor, 255},
-        {"garbage line without equals\r\nWrap=1\r\n", &Settings::wrap, 1},
-    };
-    for (const Row& row : rows) {
-        SettingsFile file;
-        WriteFileBytes(file.path, std::string("[Velmo 2]\r\n") + row.lines);
-        EXPECT_EQ(file.Load().*row.member, row.expected) << row.lines;
-    }
-}
-
 // A text cut to fit is reported at the buffer's length; a path too long is
 // refused.
 TEST(PrivateProfileTest, CutTextsAreReportedAndTooLongPathsRefused) {

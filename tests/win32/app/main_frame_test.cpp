@@ -309,14 +309,21 @@ TEST_F(MainFrameTest, FocusTrayAndIconFollowTheWindow) {
 // takes them. Exit has no command of its own: a command without one leaves
 // the program, saving the window's own placement when it cannot be shared.
 TEST_F(MainFrameTest, WithoutASharedPlacementTheWindowsOwnIsSavedAtExit) {
-    WriteTestFile("Velmo.ini", "[Velmo 2]\r\nx=-5\r\ny=abc\r\nWidth=99999\r\nHeight=4294967295\r\nMruCount=25\r\n"
-                               "Status=0\r\nFontHeight=12345678901234567890\r\n");
+    // Blanks around a value go; a line without "=" and other sections are not read.
+    WriteTestFile("Velmo.ini",
+                  "[Velmo 2]\r\nx=-5\r\ny=abc\r\nWidth=99999\r\nHeight=4294967295\r\nMruCount=25\r\nStatus=0\r\n"
+                  "FontHeight=12345678901234567890\r\nTxtColor=  255  \r\ngarbage line without equals\r\n"
+                  "LineNumbers=1\r\n[Other]\r\nWrap=1\r\nLanguage=10002\r\n");
     LoadSettings(App().settings, *profile, App().screenWidth, App().screenHeight);
     // Another kind of object holding the name: the placement cannot be shared.
     HANDLE squatter = CreateMutexA(nullptr, FALSE, "Velmo 2");
     ASSERT_NE(squatter, nullptr);
     Start();
     EXPECT_EQ(App().statusBar, nullptr);
+    EXPECT_EQ(App().settings.txtColor, 255);
+    EXPECT_TRUE(Checked(IDM_LINE_NUMBERS));
+    EXPECT_FALSE(Checked(IDM_WORD_WRAP));
+    EXPECT_EQ(App().settings.language, 10001);
     EXPECT_EQ(OpenFileMappingA(FILE_MAP_READ, FALSE, "Velmo 2"), nullptr);
     RECT r{};
     GetWindowRect(App().mainWindow, &r);
