@@ -31,10 +31,31 @@ protected:
     }
 };
 
-TEST_F(FindDialogTest, FindNextWalksTheMatchesSaysWhenThereAreNoMoreAndWritesItsOptions) {
-    SetText("one two two");
-    Command(IDM_FIND);
+// Find again searches for the selected word without a dialog; the main
+// window's own copy of the selection may lag behind the control. With
+// nothing to find, the dialog opens in its direction.
+TEST_F(FindDialogTest, FindAgainTakesTheSelectedWordAndTheDialogWalksTheMatches) {
+    SetText("one two two one");
+    Command(IDM_FIND_NEXT);
     ASSERT_NE(App().findDialog, nullptr);
+    EXPECT_EQ(IsDlgButtonChecked(App().findDialog, rad2), BST_CHECKED);
+    Command(IDM_FIND_PREVIOUS);
+    EXPECT_EQ(IsDlgButtonChecked(App().findDialog, rad1), BST_CHECKED);
+    Click(IDCANCEL);
+    Edit(EM_SETSEL, 4, 7);
+    App().selectionStart = 0;
+    App().selectionEnd = 3;
+    Command(IDM_FIND_NEXT);
+    EXPECT_EQ(Selection(), Range(8, 11));
+    Command(IDM_FIND_PREVIOUS);
+    EXPECT_EQ(Selection(), Range(4, 7));
+    EXPECT_EQ(App().findDialog, nullptr);
+    EXPECT_EQ(IniValue("FindDirection"), "<missing>");
+    EXPECT_EQ(GetFocus(), App().editView);
+    EXPECT_TRUE(Asked().empty());
+
+    Edit(EM_SETSEL, 0, 0);
+    Command(IDM_FIND);
     EXPECT_EQ(IsDlgButtonChecked(App().findDialog, rad2), BST_CHECKED);  // down and match case, as the
     EXPECT_EQ(IsDlgButtonChecked(App().findDialog, chx2), BST_CHECKED);  // settings say
     Fill(edt1, "two");
@@ -79,28 +100,6 @@ TEST_F(FindDialogTest, ReplaceFindsFirstAndReplaceAllIsOneUndoStepWithAGroupedCo
     EXPECT_EQ(Edit(EM_GETMODIFY), 1);
     Edit(EM_UNDO);
     EXPECT_EQ(Text(), "y" + text.substr(2));
-}
-
-TEST_F(FindDialogTest, FindAgainSearchesForTheSelectedWordWithoutADialog) {
-    SetText("one two two one");
-    Command(IDM_FIND_NEXT);  // nothing to find: the dialog opens in its direction
-    ASSERT_NE(App().findDialog, nullptr);
-    EXPECT_EQ(IsDlgButtonChecked(App().findDialog, rad2), BST_CHECKED);
-    Command(IDM_FIND_PREVIOUS);
-    EXPECT_EQ(IsDlgButtonChecked(App().findDialog, rad1), BST_CHECKED);
-    Click(IDCANCEL);
-    Edit(EM_SETSEL, 4, 7);
-    // The main window's own copy of the selection may lag behind the control.
-    App().selectionStart = 0;
-    App().selectionEnd = 3;
-    Command(IDM_FIND_NEXT);
-    EXPECT_EQ(Selection(), Range(8, 11));
-    Command(IDM_FIND_PREVIOUS);
-    EXPECT_EQ(Selection(), Range(4, 7));
-    EXPECT_EQ(App().findDialog, nullptr);
-    EXPECT_EQ(IniValue("FindDirection"), "<missing>");
-    EXPECT_EQ(GetFocus(), App().editView);
-    EXPECT_TRUE(Asked().empty());
 }
 
 // At most 256 bytes of a selection become the find text, line breaks and

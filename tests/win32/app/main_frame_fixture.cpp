@@ -151,9 +151,9 @@ bool MainFrameTest::Enabled(unsigned command) {
     return (GetMenuState(GetMenu(App().mainWindow), command, MF_BYCOMMAND) & MF_GRAYED) == 0;
 }
 
-std::string IniValue(const std::string& path, const char* key) {
+std::string MainFrameTest::IniValue(const char* key) {
     char value[300];
-    GetPrivateProfileStringA("Velmo 2", key, "<missing>", value, sizeof value, path.c_str());
+    GetPrivateProfileStringA("Velmo 2", key, "<missing>", value, sizeof value, iniPath.c_str());
     return value;
 }
 

@@ -23,9 +23,6 @@ struct AskedBox {
     UINT type;
 };
 
-// The value of `key` in the program's section of the settings file `path`; "<missing>" when none.
-std::string IniValue(const std::string& path, const char* key);
-
 // The helpers are public so that the cases of a table can use them.
 class MainFrameTest : public ::testing::Test {
 public:
@@ -61,7 +58,8 @@ public:
     std::string StatusPart(int part);
     bool Checked(unsigned command);
     bool Enabled(unsigned command);
-    std::string IniValue(const char* key) { return velmo::test::IniValue(iniPath, key); }
+    // The value of `key` in the program's section of the settings file; "<missing>" when none.
+    std::string IniValue(const char* key);
     std::pair<DWORD, DWORD> Selection();
     // The find or replace dialog: a field filled, a button clicked as a user would.
     void Fill(int id, const std::string& text) { SetDlgItemTextA(App().findDialog, id, text.c_str()); }

@@ -15,15 +15,7 @@ namespace {
 
 using namespace std::string_literals;
 
-class TextToolsTest : public MainFrameTest {
-protected:
-    void ExpectOneUndoRestores(const std::string& original) {
-        EXPECT_EQ(Edit(EM_CANUNDO), 1);
-        Edit(EM_UNDO);
-        EXPECT_EQ(Text(), original);
-        EXPECT_EQ(Edit(EM_CANUNDO), 0);
-    }
-};
+class TextToolsTest : public MainFrameTest {};
 
 struct CommandCase {
     const char* name;
@@ -47,10 +39,25 @@ const CommandCase kCommands[] = {
     {"remove_tags", IDM_REMOVE_TAGS, "-x<b>\0y</b>z-"s, 1, 12, "-x\0yz-"s, 1, 5},
 };
 
-// Each command first with its own text's memory refused, then for real.
+std::string NowAsTheToolWrites() {
+    char time[128];
+    char date[128];
+    GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, nullptr, nullptr, time, sizeof time);
+    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_LONGDATE, nullptr, nullptr, date, sizeof date);
+    return std::string(time) + " " + date;
+}
+
+// Each command first with its own text's memory refused, then for real;
+// then the time and date.
 TEST_F(TextToolsTest, EachCommandRewritesTheSelectionAndUndoesOrSaysMemoryRanOut) {
     ASSERT_EQ(GetACP(), 1252u) << "the accented letters below are code page 1252";
     Start();
+    auto expectOneUndoRestores = [this](const std::string& original) {
+        EXPECT_EQ(Edit(EM_CANUNDO), 1);
+        Edit(EM_UNDO);
+        EXPECT_EQ(Text(), original);
+        EXPECT_EQ(Edit(EM_CANUNDO), 0);
+    };
     for (const CommandCase& c : kCommands) {
         SCOPED_TRACE(c.name);
         SetText(c.text);
@@ -73,21 +80,10 @@ TEST_F(TextToolsTest, EachCommandRewritesTheSelectionAndUndoesOrSaysMemoryRanOut
         EXPECT_EQ(Text(), c.expected);
         EXPECT_EQ(Selection(), std::make_pair(c.selectedStart, c.selectedEnd));
         EXPECT_EQ(App().selectionEnd, c.selectedEnd);  // the main window heard of it
-        ExpectOneUndoRestores(c.text);
+        expectOneUndoRestores(c.text);
     }
     EXPECT_EQ(Asked().size(), 1u);
-}
 
-std::string NowAsTheToolWrites() {
-    char time[128];
-    char date[128];
-    GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, nullptr, nullptr, time, sizeof time);
-    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_LONGDATE, nullptr, nullptr, date, sizeof date);
-    return std::string(time) + " " + date;
-}
-
-TEST_F(TextToolsTest, TimeAndDateReplaceTheSelection) {
-    Start();
     SetText("[sel]");
     Edit(EM_SETSEL, 1, 4);
     std::string before = NowAsTheToolWrites();
@@ -98,7 +94,7 @@ TEST_F(TextToolsTest, TimeAndDateReplaceTheSelection) {
     EXPECT_EQ(text.find(':'), text.rfind(':')) << "no seconds";
     auto caret = static_cast<DWORD>(text.size() - 1);
     EXPECT_EQ(Selection(), std::make_pair(caret, caret));  // typing goes on behind it
-    ExpectOneUndoRestores("[sel]");
+    expectOneUndoRestores("[sel]");
 }
 
 }  // namespace
