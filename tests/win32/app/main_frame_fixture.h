@@ -79,10 +79,14 @@ public:
     std::unique_ptr<PrivateProfile> profile;
 };
 
-// Polls `done` every 50 ms until it holds or `ms` have passed; returns whether it holds.
+// Handles this thread's messages and polls `done` every 10 ms until it holds
+// or `ms` have passed; returns whether it holds.
 template <typename Done>
 bool WaitUntil(Done done, DWORD ms = 20000) {
-    for (DWORD waited = 0; waited < ms && !done(); waited += 50) Sleep(50);
+    for (DWORD waited = 0; waited < ms && !done(); waited += 10) {
+        MainFrameTest::Pump();
+        Sleep(10);
+    }
     return done();
 }
 

@@ -24,27 +24,12 @@ protected:
         ASSERT_FALSE(PlaybackRunning());
     }
 
-    // Handles the worker's keys until `done` holds; false if it never does.
-    template <typename Done>
-    bool PumpUntil(Done done) {
-        for (DWORD waited = 0; waited < 20 * kPause * 10; waited += 10) {
-            Pump();
-            if (done()) return true;
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        }
-        return false;
-    }
-    // Handles messages for `pauses` of the worker's pauses.
-    void PumpFor(int pauses) {
-        DWORD start = GetTickCount();
-        PumpUntil([&] { return GetTickCount() - start >= pauses * kPause; });
-    }
     // Starts typing `bytes` from a file of that name and waits for a first key.
     void Play(const char* name, const std::string& bytes) {
         DialogChoice() = WriteTestFile(name, bytes);
         Command(IDM_PLAYBACK);
         ASSERT_TRUE(PlaybackRunning());
-        ASSERT_TRUE(PumpUntil([&] { return !Text().empty(); }));
+        ASSERT_TRUE(WaitUntil([&] { return !Text().empty(); }));
     }
 };
 
@@ -63,7 +48,7 @@ TEST_F(PlaybackTest, TypesEachByteAsAKeyAndEndsUnmodifiedWithNothingToUndo) {
     EXPECT_EQ(Asked()[1].text,
               "A typing playback is already running. Wait until it ends, or stop it with Exit (Ctrl+Q).");
     EXPECT_EQ(Asked()[1].caption, "Velmo 2");
-    ASSERT_TRUE(PumpUntil([] { return !PlaybackRunning(); }));
+    ASSERT_TRUE(WaitUntil([] { return !PlaybackRunning(); }));
     StopPlayback();  // lets the worker's last messages in
     // CR LF is one Enter, a lone CR is skipped, a lone LF is typed.
     EXPECT_EQ(Text(), "a\tb\r\ncd\n");
@@ -105,7 +90,8 @@ TEST_P(PlaybackStopTest, NoKeyFollowsTheCommand) {
         return;
     }
     std::string text = Text();
-    PumpFor(3);
+    DWORD stopped = GetTickCount();
+    WaitUntil([&] { return GetTickCount() - stopped >= 3 * kPause; });
     EXPECT_EQ(Text(), text);
     if (c.textAfter != nullptr) {
         EXPECT_EQ(text, c.textAfter);
