@@ -76,9 +76,10 @@ TEST_F(MainFrameTest, StartsConfiguredFromTheSettingsAndShowsEveryStatusPart) {
 }
 
 // The status bar is the one view option the main window lays out itself.
-// Laying out again while maximised or full screen leaves the shared normal
-// size alone. A minimised view shows no rows; page keys and scrolling must
-// not divide by that.
+// The placement shared with other copies is the last one of a window shown
+// in its normal state: laying out again while maximised or full screen leaves
+// it alone. A minimised view shows no rows; page keys and scrolling must not
+// divide by that.
 TEST_F(MainFrameTest, LayoutWhileMaximisedOrFullScreenKeepsTheNormalSize) {
     Start();
     HWND main = App().mainWindow;
@@ -96,37 +97,49 @@ TEST_F(MainFrameTest, LayoutWhileMaximisedOrFullScreenKeepsTheNormalSize) {
     EXPECT_TRUE(Checked(IDM_STATUS_BAR));
     EXPECT_EQ(StatusPart(0), "Line 1, column 2, selected 0");
 
-    Placement normal{};
-    ASSERT_TRUE(ReadSharedPlacement(&normal));
+    auto shared = [] {
+        Placement p{-1, -1, -1, -1};
+        ReadSharedPlacement(&p);
+        return std::vector<LONG>{p.x, p.y, p.width, p.height};
+    };
+    EXPECT_EQ(shared(), (std::vector<LONG>{120, 100, 850, 531}));  // created with the window's own
+    ShowWindow(main, SW_HIDE);  // a starting copy keeps its placement to itself until shown
+    SetWindowPos(main, nullptr, 200, 150, 300, 250, SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(shared(), (std::vector<LONG>{120, 100, 850, 531}));
+    ShowWindow(main, SW_SHOWNORMAL);
+    SetWindowPos(main, nullptr, 210, 160, 600, 400, SWP_NOZORDER);
+    const std::vector<LONG> normal = {210, 160, 600, 400};
+    EXPECT_EQ(shared(), normal);
     SendMessageA(main, WM_SYSCOMMAND, SC_MAXIMIZE | 2, 0);
     ASSERT_TRUE(IsZoomed(main));
     EXPECT_EQ(App().settings.maximized, 1);
     EXPECT_FALSE(App().normalState);
     Placement own{};
     ASSERT_TRUE(WindowNormalPlacement(main, &own));
-    EXPECT_EQ(own.width, normal.width);
-    EXPECT_EQ(own.height, normal.height);
+    EXPECT_EQ(std::vector<LONG>({own.x, own.y, own.width, own.height}), normal);
     EXPECT_FALSE(WindowNormalPlacement(nullptr, &own));
     Command(IDM_STATUS_BAR);
+    EXPECT_EQ(shared(), normal);
     SendMessageA(main, WM_SYSCOMMAND, SC_RESTORE, 0);
     EXPECT_EQ(App().settings.maximized, 0);
     EXPECT_TRUE(App().normalState);
     Command(IDM_FULL_SCREEN);
     Command(IDM_STATUS_BAR);
-    Placement after{};
-    ASSERT_TRUE(ReadSharedPlacement(&after));
-    EXPECT_EQ(after.width, normal.width);
-    EXPECT_EQ(after.height, normal.height);
+    EXPECT_EQ(shared(), normal);
     Command(IDM_FULL_SCREEN);
     SendMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     EXPECT_EQ(App().settings.maximized, 0);
     EXPECT_FALSE(App().normalState);
+    EXPECT_EQ(shared(), normal);
     SetText("a\r\nb\r\nc\r\nd\r\n");
     Edit(WM_KEYDOWN, VK_NEXT);
     Edit(WM_KEYDOWN, VK_PRIOR);
     Edit(EM_SCROLLCARET);
     Pump();
-    EXPECT_TRUE(IsWindow(main));
+    DestroyWindow(main);
+    RecordPosition(GetDesktopWindow(), true, false);  // released with the window: nothing recorded or read
+    RecordSize(GetDesktopWindow(), SIZE_RESTORED);
+    EXPECT_EQ(shared(), (std::vector<LONG>{-1, -1, -1, -1}));
 }
 
 TEST_F(MainFrameTest, EditCommandsReachTheControlAndTheMenuGreysWhatCannotBeDone) {
