@@ -46,18 +46,6 @@ public:
     std::string Path(const char* name) { return folder.path() + name; }
 };
 
-// Drops the answered save question or the count of replacements, leaving
-// what the failure said.
-void DropBox(const char* start) {
-    auto& asked = MainFrameTest::Asked();
-    for (auto box = asked.begin(); box != asked.end(); ++box) {
-        if (box->text.rfind(start, 0) == 0) {
-            asked.erase(box);
-            return;
-        }
-    }
-}
-
 TEST_P(FailureTableTest, TheDocumentStaysOrTheOperationIsComplete) {
     const FailureCase& c = GetParam();
     Start();
@@ -83,6 +71,8 @@ TEST_P(FailureTableTest, TheDocumentStaysOrTheOperationIsComplete) {
         bool failed = SystemHeap().FailuresMade() != 0;
         SystemHeap().FailAfter(0);
         Pump();
+        // The answered save question and the count of replacements are no failure.
+        std::erase_if(Asked(), [](const AskedBox& box) { return (box.type & MB_ICONMASK) != MB_ICONERROR; });
         if (c.made(*this) && Asked().empty()) {
             if (!failed) break;  // no allocation left to fail
             continue;            // one the operation could do without
@@ -120,7 +110,6 @@ INSTANTIATE_TEST_SUITE_P(
                     [](FailureTableTest& t) {
                         MainFrameTest::DialogChoice() = t.Path("other.txt");
                         t.Command(IDM_OPEN);  // the changes are not saved
-                        DropBox("Do you want to save");
                     },
                     [](FailureTableTest& t) { return t.Text() == kOther && t.Title() == "Velmo 2 - other.txt"; },
                     {IDS_NO_MEMORY}},
@@ -142,10 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
                         t.Fill(edt1, "ab");
                         t.Fill(edt2, "abcdefgh");
                     },
-                    [](FailureTableTest& t) {
-                        t.Click(psh2);
-                        DropBox("Replaced");
-                    },
+                    [](FailureTableTest& t) { t.Click(psh2); },
                     [](FailureTableTest& t) {
                         return t.Text() == Lines(20000, "abcdefgh") + kDocument.substr(79998);
                     },
