@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/main_frame_fixture.h"
+#include "app/status_bar.h"
 #include "editview/editview_messages.h"
 #include "resource_ids.h"
 #include "settings/logical_font.h"
@@ -79,6 +80,8 @@ protected:
     void SetUp() override {
         MainFrameTest::SetUp();
         Start();
+        // The font follows the keyboard layout from the timer's first tick on; that tick goes before recording.
+        KeyboardTimer(App().mainWindow, WM_TIMER, kKeyboardTimer, 0);
         controlProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrA(App().editView, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordSettings)));
         sent.clear();
@@ -142,6 +145,7 @@ TEST_F(OptionsTest, TheControlGetsEveryDisplaySettingAtStart) {
     expected.insert(expected.begin() + 10, {{EVM_SETPADDING, 0, 5}, {EVM_SETMARGINS, 3, 3}});
     SendDisplaySettings(App().editView, s);
     EXPECT_EQ(sent, expected);
+    SendDisplaySettings(App().editView, App().settings);  // the control's state outlives the window
 }
 
 // Cancelled, the system's colour and font dialogs change and write nothing;
