@@ -132,6 +132,7 @@ TEST_F(MainFrameTest, LayoutWhileMaximisedOrFullScreenKeepsTheNormalSize) {
     EXPECT_FALSE(App().normalState);
     EXPECT_EQ(shared(), normal);
     SetText("a\r\nb\r\nc\r\nd\r\n");
+    SendMessageA(main, WM_SIZE, SIZE_MINIMIZED, 0);
     Edit(WM_KEYDOWN, VK_NEXT);
     Edit(WM_KEYDOWN, VK_PRIOR);
     Edit(EM_SCROLLCARET);
