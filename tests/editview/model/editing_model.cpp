@@ -106,6 +106,14 @@ void EditingModel::SetSelection(std::uint32_t start, std::uint32_t end) {
     }
 }
 
+void EditingModel::NewText(const std::string& with) {
+    text = with;
+    undo.clear();
+    redo.clear();
+    selStart = selEnd = caret = anchor = 0;
+    modified = false;
+}
+
 std::uint32_t EditingModel::CaretLine() const { return ReferenceLine(text, caret); }
 
 std::uint32_t EditingModel::CaretColumn() const { return caret - LineStart(caret); }
