@@ -66,10 +66,10 @@ public:
 
 private:
     // Allocations fail now and then; big steps make the blocks grow, so they
-    // run with failures armed more often.
-    void Arm(std::uint32_t percent) {
+    // run with failures armed more often. A layout build tries twice.
+    void Arm(std::uint32_t percent, std::uint32_t failures = 2) {
         armed_ = choices_->Chance(percent);
-        if (armed_) SystemHeap().FailAfter(1 + choices_->Below(2), 1 + choices_->Below(2));
+        if (armed_) SystemHeap().FailAfter(1 + choices_->Below(2), 1 + choices_->Below(failures));
     }
 
     void Operate(std::uint32_t roll) {
@@ -164,6 +164,8 @@ private:
             start = kAll;
         } else if (kind < 6) {
             end = start;  // mostly a bare caret, as typing leaves it
+        } else if (kind == 6) {
+            end = 0xFFFF;  // the last end a packed selection holds
         }
         store_.SetSelection(start, end);
         model_.SetSelection(start, end);
@@ -215,19 +217,19 @@ private:
         std::uint32_t extra = choices_->Chance(50) ? 0 : choices_->Below(70000);
         BlockHandle block = text.empty() && extra == 0 ? 0 : SystemHeap().Allocate(Size(text) + extra, true);
         if (!text.empty()) std::copy(text.begin(), text.end(), SystemHeap().Lock(block));
-        bool loaded = block != 0 && choices_->Chance(40);
+        bool loaded = block != 0 && choices_->Chance(50);
         LineTable lines;
         if (loaded && !BuildLineTable(SystemHeap(), SystemHeap().Lock(block), Size(text), &lines)) std::abort();
         if (block != 0) SystemHeap().Unlock(block);
         BlockHandle old = store_.Buffer().handle;
-        Arm(40);
+        Arm(60, 4);
         bool taken = loaded ? store_.AdoptLoaded(block, Size(text), lines)
                             : store_.SetText(block, Size(text) + (extra == 0 ? choices_->Below(3) : 0));
         bool failed = SystemHeap().FailuresMade() > 0;
         SystemHeap().FailAfter(0);
         mismatch_.Holds(taken || failed, "a new text refused without an injected failure");
         mismatch_.Holds(loaded || failed || store_.Buffer().free >= kGrowthStep, "no room behind a new text");
-        ++seen[taken ? "new text" : "new text refused"];
+        ++seen[std::string(loaded ? "loaded " : "") + (taken ? "new text" : "new text refused")];
         if (loaded && !taken) {
             SystemHeap().Free(lines.handle);
             SystemHeap().Free(block);

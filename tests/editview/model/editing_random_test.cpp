@@ -34,7 +34,8 @@ TEST(RandomEditingTest, AgreesWithThePlainModelWithWrapOnAndOff) {
     for (const auto& [name, count] : seen) std::cout << ' ' << name << '=' << count;
     std::cout << '\n';
     for (const char* outcome : {"Done", "DoneWithoutRecord", "Cancelled", "NoTextSpace", "NoTableSpace",
-                                "step back Done", "rewrap failed", "wrap switch failed", "new text refused"}) {
+                                "step back Done", "rewrap failed", "wrap switch failed", "new text refused",
+                                "loaded new text refused"}) {
         EXPECT_GT(seen[outcome], 0u) << outcome;
     }
 }
