@@ -27,18 +27,6 @@ protected:
     UndoStore store{SystemHeap()};
 };
 
-TEST_F(UndoStoreTest, TextsWithNulBytesComeBackWhole) {
-    const std::string texts[] = {std::string("a\0b", 3), "", std::string("\0\0", 2), "xyz"};
-    for (std::uint32_t i = 0; i < 4; ++i) Push(i, i + 1, texts[i]);
-    for (std::uint32_t i = 4; i-- > 0;) {
-        EXPECT_EQ(store.Top().start, i);
-        EXPECT_EQ(store.Top().end, i + 1);
-        EXPECT_EQ(TopText(), texts[i]);
-        store.Pop();
-    }
-    EXPECT_EQ(store.Steps(), 0u);
-}
-
 // The record array grows by ten thousand records, the pool by the missing
 // bytes and one step; clearing keeps both and fills the pool from its start.
 TEST_F(UndoStoreTest, BlocksGrowByTheirStepsAndClearingKeepsThem) {
