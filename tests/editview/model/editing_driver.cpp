@@ -375,8 +375,12 @@ private:
         mismatch_.Same(store_.LineCount(), lines, "line count");
         for (std::uint32_t line : {0u, lines - 1, lines, choices_->Below(lines + 1)}) {
             bool inside = line < lines;
+            std::uint32_t size = inside ? entries[line + 1] - entries[line] : 0;
             mismatch_.Same(store_.LineIndex(line), inside ? entries[line] : kNoLine, "line index");
-            mismatch_.Same(store_.LineSize(line), inside ? entries[line + 1] - entries[line] : 0, "line size");
+            mismatch_.Same(store_.LineSize(line), size, "line size");
+            bool breakShown = model_.showControlChars || line + 1 >= lines;
+            if (store_.WordWrap()) continue;
+            mismatch_.Same(store_.RowTextLength(line), breakShown ? size : size - 2, "line text length");
         }
         for (std::uint32_t offset : {0u, model_.Length(), choices_->Below(model_.Length() + 1)}) {
             mismatch_.Same(store_.LineFromOffset(offset), ReferenceLine(model_.text, offset), "line from offset");
