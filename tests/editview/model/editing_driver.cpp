@@ -41,8 +41,6 @@ public:
         SystemHeap().FailAlways(false);
         store_.Destroy();
     }
-    Run(const Run&) = delete;
-    Run& operator=(const Run&) = delete;
 
     std::string Step(Choices& choices) {
         choices_ = &choices;

@@ -8,13 +8,7 @@
 namespace velmo::testing {
 
 Expected EditingModel::Edit(std::uint32_t start, std::uint32_t end, std::string with, bool simple) const {
-    Expected edit;
-    edit.kind = Expected::Edit;
-    edit.start = start;
-    edit.end = end;
-    edit.text = std::move(with);
-    edit.simpleRecord = simple;
-    return edit;
+    return Expected{.kind = Expected::Edit, .start = start, .end = end, .text = std::move(with), .simpleRecord = simple};
 }
 
 Expected EditingModel::Type(std::uint8_t code, bool ctrl) const {

@@ -76,26 +76,24 @@ TEST_F(UndoStoreTest, PoolGivesBackRoomOnceMostTextsAreTakenBack) {
     EXPECT_EQ(store.PoolSize(), 1024u * 1024u);
 }
 
-// Leaks show under the sanitizers when a dropped record keeps its block.
+// Leaks show under the sanitizers when a dropped record keeps its block, and
+// a wrong block given back cannot be freed.
 TEST_F(UndoStoreTest, RecordsOwningBlocksFreeThemWhenDropped) {
-    BlockHandle blocks[4];
-    for (std::uint32_t i = 0; i < 4; ++i) {
-        blocks[i] = SystemHeap().Allocate(10 + i, true);
+    for (std::uint32_t i = 0; i < 3; ++i) {
         ASSERT_TRUE(store.Reserve(UndoStore::kBlockRecordBytes));
-        store.PushBlock(0, i, blocks[i], 10 + i);
+        store.PushBlock(0, i, SystemHeap().Allocate(10 + i, true), 10 + i);
         Push(i, i, "between");
     }
     store.Pop();
     EXPECT_TRUE(store.Top().OwnsBlock());
-    EXPECT_EQ(store.TopBlock(), blocks[3]);
-    EXPECT_EQ(store.Top().textLength, 13u);
+    EXPECT_EQ(store.Top().textLength, 12u);
     store.Pop();  // frees its block
     store.Pop();
-    EXPECT_EQ(store.TopBlock(), blocks[2]);
+    SystemHeap().Free(store.TopBlock());
     store.PopKeepingBlock();
-    SystemHeap().Free(blocks[2]);
     EXPECT_EQ(TopText(), "between");
-    store.Clear();  // frees the other two
+    Push(9, 9, "in the room the block's handle took");
+    store.Clear();  // frees the first block
     EXPECT_EQ(store.Steps(), 0u);
 }
 
