@@ -8,7 +8,8 @@
 namespace velmo::testing {
 
 Expected EditingModel::Edit(std::uint32_t start, std::uint32_t end, std::string with, bool simple) const {
-    return Expected{.kind = Expected::Edit, .start = start, .end = end, .text = std::move(with), .simpleRecord = simple};
+    return Expected{
+        .kind = Expected::Edit, .start = start, .end = end, .text = std::move(with), .simpleRecord = simple};
 }
 
 Expected EditingModel::Type(std::uint8_t code, bool ctrl) const {
