@@ -1,10 +1,15 @@
+// The edit histories: the undo store's growth, shrinking and records owning
+// blocks, and an undo that loses its redo record while the redo side holds
+// steps, a state the random editing driver seldom builds.
 #include "editview/model/undo_store.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace velmo {
+#include "editing_fixture.h"
+
+namespace velmo::testing {
 namespace {
 
 class UndoStoreTest : public ::testing::Test {
@@ -15,9 +20,8 @@ protected:
         store.Destroy();
     }
     void Push(std::uint32_t start, std::uint32_t end, const std::string& text) {
-        ASSERT_TRUE(store.Reserve(static_cast<std::uint32_t>(text.size())));
-        store.Push(start, end, reinterpret_cast<const std::uint8_t*>(text.data()),
-                   static_cast<std::uint32_t>(text.size()));
+        ASSERT_TRUE(store.Reserve(Size(text)));
+        store.Push(start, end, Bytes(text), Size(text));
     }
     std::string TopText() {
         std::string text(reinterpret_cast<const char*>(store.LockTopText()), store.Top().textLength);
@@ -100,5 +104,33 @@ TEST_F(UndoStoreTest, RecordsOwningBlocksFreeThemWhenDropped) {
     EXPECT_EQ(store.Steps(), 0u);
 }
 
+using EditHistoryTest = EditingFixture;
+
+// Undo must not pop its record (nor write the redo one) unless it goes ahead;
+// going ahead without the redo record empties the redo side.
+TEST_F(EditHistoryTest, UndoWhoseRedoRecordCannotBeKept) {
+    const std::string longText(70000, 'r');
+    Replace("ab");
+    store.SetSelection(1, 1);
+    Replace(longText);
+    store.SetSelection(0, 0);
+    Replace("x");
+    editor.Undo();
+    events.allowWithoutRedo = false;
+    SystemHeap().FailAlways(true);
+    events.Take();
+    EXPECT_EQ(editor.Undo(), EditResult::Cancelled);
+    EXPECT_EQ(events.Take(), "redofull");
+    EXPECT_EQ(editor.RedoSteps(), 1u);
+    ExpectDocument("a" + longText + "b");
+    events.allowWithoutRedo = true;
+    EXPECT_EQ(editor.Undo(), EditResult::DoneWithoutRecord);
+    SystemHeap().FailAlways(false);
+    ExpectDocument("ab");
+    EXPECT_EQ(editor.RedoSteps(), 0u);
+    editor.Undo();
+    ExpectDocument("");
+}
+
 }  // namespace
-}  // namespace velmo
+}  // namespace velmo::testing
