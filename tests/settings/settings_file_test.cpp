@@ -151,7 +151,7 @@ Settings RandomSettings(std::mt19937& random) {
     return s;
 }
 
-TEST(SettingsRoundTripTest, RandomRecordsReadBackEqual) {
+TEST(SettingsRoundTripTest, RandomRecordsReadBackEqualFromTheFileAndTheFontRecord) {
     std::mt19937 random(11);
     for (int round = 0; round < 300; ++round) {
         Settings written = RandomSettings(random);
@@ -162,6 +162,15 @@ TEST(SettingsRoundTripTest, RandomRecordsReadBackEqual) {
             const std::string& text = file.values[key.name];
             ASSERT_TRUE(text.find('-') == std::string::npos) << key.name << "=" << text;
         }
+        // The font's settings go to their fields of the record and back.
+        FontRecord font = FontRecordFromSettings(written);
+        EXPECT_EQ(font.height, written.fontHeight);
+        EXPECT_EQ(font.pitchAndFamily, written.family);
+        EXPECT_STREQ(font.faceName, written.fontName);
+        Settings back = written;
+        StoreFontRecord(back, FontRecord{});
+        StoreFontRecord(back, font);
+        ExpectSameSettings(back, written);
     }
 }
 
@@ -205,20 +214,10 @@ TEST(SettingsWriteTest, EachChangeWritesItsKeysInOrder) {
     EXPECT_EQ(file.values["MRU0"] + file.values["MRU1"] + file.values["MRU2"], "CB");
 }
 
-// Every font setting goes to its field of the record and back; a face name
-// field without terminator is cut to 31 characters.
-TEST(FontRecordTest, EveryFieldGoesToTheRecordAndBack) {
+// A face name field without terminator is cut to 31 characters.
+TEST(FontRecordTest, AnUnterminatedFaceNameIsCut) {
     Settings s = DefaultSettings();
-    std::int32_t value = 0;
-    for (const IntKey& key : kIntKeys) s.*key.member = ++value;  // all different
-    FontRecord f = FontRecordFromSettings(s);
-    EXPECT_EQ(f.height, s.fontHeight);
-    EXPECT_EQ(f.pitchAndFamily, s.family);
-    EXPECT_STREQ(f.faceName, "Lucida Console");
-    Settings back = s;
-    StoreFontRecord(back, FontRecord{});
-    StoreFontRecord(back, f);
-    ExpectSameSettings(back, s);
+    FontRecord f{};
     for (char& c : f.faceName) c = 'A';
     StoreFontRecord(s, f);
     EXPECT_EQ(std::string(s.fontName), std::string(31, 'A'));
