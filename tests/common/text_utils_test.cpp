@@ -63,7 +63,8 @@ TEST(TextUtilsTest, BoundedHelpersAgreeWithStringModels) {
     }
 }
 
-TEST(TextUtilsTest, ParsesUnsignedDecimalOnly) {
+// Unsigned decimal only; a length stops at its limit, a name follows the last backslash.
+TEST(TextUtilsTest, ParsingLengthsAndNames) {
     std::uint32_t v = 42;
     EXPECT_TRUE(ParseUnsigned("4294967295", &v));
     EXPECT_EQ(v, 4294967295u);
@@ -78,9 +79,6 @@ TEST(TextUtilsTest, ParsesUnsignedDecimalOnly) {
     char grouped[16];
     EXPECT_TRUE(FormatGrouped(grouped, sizeof grouped, 4294967295u));
     EXPECT_STREQ(grouped, "4 294 967 295");
-}
-
-TEST(TextUtilsTest, LengthStopsAtTheLimitAndNameFollowsTheLastBackslash) {
     const char text[4] = {'a', 'b', 'c', 'd'};  // no terminator
     EXPECT_EQ(BoundedLength(text, 4), 4u);
     EXPECT_EQ(BoundedLength("ab", 10), 2u);
