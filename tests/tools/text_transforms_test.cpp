@@ -73,14 +73,16 @@ TEST(TextToolRandomTest, AgreesWithPlainModels) {
         std::string text;
         for (int n = rng() % 16; n > 0; --n) text += kPieces[rng() % std::size(kPieces)];
         SCOPED_TRACE("round " + std::to_string(round));
-        std::string reversed = Apply(IDM_REVERSE, text);
+        // What follows the selection could complete a break or a tag; no tool may read it.
+        std::string followed = text + "\n\r\n";
+        std::string reversed = Apply(IDM_REVERSE, followed, text.size());
         ASSERT_EQ(reversed, ReverseModel(text));
         // Only a lone LF before a lone CR can make a new pair when reversed.
         if (text.find("\n\r") == std::string::npos) {
             ASSERT_EQ(Apply(IDM_REVERSE, reversed), text);
         }
-        ASSERT_EQ(Apply(IDM_REMOVE_TAGS, text), RemoveTagsModel(text));
-        ASSERT_EQ(Apply(IDM_TAG_PARAGRAPH, text), ParagraphsModel(text));
+        ASSERT_EQ(Apply(IDM_REMOVE_TAGS, text + ">", text.size()), RemoveTagsModel(text));
+        ASSERT_EQ(Apply(IDM_TAG_PARAGRAPH, followed, text.size()), ParagraphsModel(text));
     }
 }
 
