@@ -48,9 +48,9 @@ await_gone() { probe gone "$wait_ms" "$1" >/dev/null || fail "still see: $1"; }
 literal() { printf '%s' "$1" | sed 's/[][\.|$(){}?+*^]/\\&/g'; }
 await_title() { await "^main [0-9]+ [-0-9,]+ [0-9x]+ $(literal "$1")\$" >/dev/null; }
 # The first part of the status bar: line, column and selection length.
-await_status() { await "^status [0-9]+ $(literal "$1")(\\||\$)" >/dev/null; }
+await_status() { await "^status [0-9]+ $(literal "$1")\$" >/dev/null; }
 # await_status_match PATTERN: the first part of the status bar matches; prints it.
-await_status_match() { await "^status [0-9]+ $1" | sed 's/^status [0-9]* //; s/|.*//'; }
+await_status_match() { await "^status [0-9]+ $1" | sed 's/^status [0-9]* //'; }
 # await_dialog CAPTION [MESSAGE]: a dialog or message box is shown (with that message).
 await_dialog() { await "^dialog [0-9]+ [-0-9,]+ [0-9x]+ $(literal "$1")\\|${2+$(literal "$2")\$}" >/dev/null; }
 
@@ -90,7 +90,7 @@ quit() {
 start_program() {
     (cd "$folder" && exec wine explorer "/desktop=$journey,1024x768" Velmo.exe "$@") >>"$log" 2>&1 &
     # The first start in a new prefix sets the prefix up further: allow for it.
-    await '^status [0-9]+ .+\|' 60000 >/dev/null
+    await '^status [0-9]+ .' 60000 >/dev/null
     local geometry="" tries=50
     # A window that goes while xdotool looks at every window's name ends its
     # search with BadWindow: look again.
