@@ -53,9 +53,15 @@ print_file() {
     done
     pdftotext -layout "$pdf" "$folder/$1.layout" || fail "no PDF of $1"
     expect_file "$folder/$1.layout" "$2"
-    pdftotext -bbox -f 1 -l 1 "$pdf" - | grep -m1 -o '<word [^>]*>' | tr '"' ' ' | awk -v left="$3" -v points="$4" '
-        { mm = 72 / 25.4; x = $3 - left * mm; y = $5 - 25 * mm; h = $9 - $5 - points }
-        x * x > 0.09 || y < -0.3 || y >= 10 || h * h > 1 { print; exit 1 }' || fail "the first word of $1 is elsewhere"
+    pdftotext -bbox -f 1 -l 1 "$pdf" - | tr '"' ' ' | awk -v left="$3" -v points="$4" '/<word / && !words++ {
+        x = $3 - left * 72 / 25.4
+        y = $5 - 25 * 72 / 25.4
+        h = $9 - $5 - points
+        if (x * x > 0.09 || y < -0.3 || y >= 10 || h * h > 1) {
+            print
+            exit 1
+        }
+    }' || fail "the first word of $1 is elsewhere"
     rm -f "$pdf"
 }
 
@@ -99,4 +105,15 @@ press alt+s
 type_text 12
 close_dialog Return
 print_file sized.txt 'Sized sample\n\f' 35 12 Return
+quit
+
+step "with the print service out of reach, Print and Page Setup say there is no printer, and show no dialog"
+CUPS_SERVER=/nonexistent/velmo-no-cups.sock start_program
+no_printer="No printer is available. Install a printer or start the print service, then try again."
+press ctrl+p
+await_dialog "Error" "$no_printer"
+close_dialog Return
+press alt+f u
+await_dialog "Error" "$no_printer"
+close_dialog Return
 quit
