@@ -21,11 +21,8 @@ job=$(basename "$folder")
     seq 0 30 | awk '{ printf "word%d%s", $1, $1 == 30 ? "\r\n" : $1 % 7 == 6 ? "\t" : " " }'
     seq -f $'Line %g\r' 60
 } >"$letter"
-printf 'notes\r\n' >"$folder/notes.txt"
-printf 'Not printed\r\n' >"$folder/cancelled.txt"
+printf 'Noted and printed\r\n' >"$folder/notes.txt"
 : >"$folder/empty.txt"
-printf 'Moved by page setup' >"$folder/moved.txt"
-printf 'Sized sample' >"$folder/sized.txt"
 
 # open_in_dialog NAME: the file of the program folder opened with Ctrl+O.
 open_in_dialog() {
@@ -45,7 +42,7 @@ print_file() {
     dialog_after "Print" ctrl+p
     close_dialog "${@:5}"
     [ -n "$2" ] || return 0
-    local pdf=""
+    local pdf="" box
     for _ in $(seq 600); do
         pdf=$(find "$VELMO_PDF_DIR" -name "*${job}_$1*.pdf")
         [ -n "$pdf" ] && [ "$(tail -c 16 "$pdf" | tr -d '\r\n ' | tail -c 5)" = "%%EOF" ] && break
@@ -53,15 +50,13 @@ print_file() {
     done
     pdftotext -layout "$pdf" "$folder/$1.layout" || fail "no PDF of $1"
     expect_file "$folder/$1.layout" "$2"
-    pdftotext -bbox -f 1 -l 1 "$pdf" - | tr '"' ' ' | awk -v left="$3" -v points="$4" '/<word / && !words++ {
+    box=$(pdftotext -bbox -f 1 -l 1 "$pdf" - | tr '"' ' ' | awk -v left="$3" -v points="$4" '/<word / && !words++ {
         x = $3 - left * 72 / 25.4
         y = $5 - 25 * 72 / 25.4
         h = $9 - $5 - points
-        if (x * x > 0.09 || y < -0.3 || y >= 10 || h * h > 1) {
-            print
-            exit 1
-        }
-    }' || fail "the first word of $1 is elsewhere"
+        print (x * x > 0.09 || y < -0.3 || y >= 10 || h * h > 1 ? $0 : "in place")
+    }')
+    [ "$box" = "in place" ] || fail "the first word of $1 is elsewhere: $box"
     rm -f "$pdf"
 }
 
@@ -82,7 +77,7 @@ await_ini MRU0 "$(windows_path "$letter")"
 await_ini MRU1 "$(windows_path "$folder/notes.txt")"
 
 step "print: a cancelled dialog, an empty document, two copies of the letter"
-print_file cancelled.txt "" 0 0 Escape
+print_file notes.txt "" 0 0 Escape
 print_file empty.txt "" 0 0 Return
 page="Go      there & back\nNUL inside\n\n"
 page+="word0 word1 word2 word3 word4 word5 word6       word7 word8 word9 word10 word11\n"
@@ -91,20 +86,20 @@ page+="word22 word23 word24 word25 word26 word27       word28 word29 word30\n"
 page+="$(seq -f 'Line %g' 54)\n\f$(seq -f 'Line %g' 55 60)\n\f"
 print_file letter.txt "$page$page" 20 10 alt+c 2 Return
 # Jobs arrive in order: the letter's PDF came, theirs never will.
-[ -z "$(find "$VELMO_PDF_DIR" -name "*${job}_cancelled.txt*" -o -name "*${job}_empty.txt*")" ] || fail "a job for no print"
+[ -z "$(find "$VELMO_PDF_DIR" -name "*${job}_notes.txt*" -o -name "*${job}_empty.txt*")" ] || fail "a job for no print"
 
 step "a left margin of 35 mm from Page Setup, then 12 points from the font dialog"
 dialog_after "Setup Page" alt+f u
 press alt+e
 type_text 35
 close_dialog Return
-print_file moved.txt 'Moved by page setup\n\f' 35 10 Return
+print_file notes.txt 'Noted and printed\n\f' 35 10 Return
 dialog_after "Font" alt+v f
 type_text "DejaVu Sans Mono"
 press alt+s
 type_text 12
 close_dialog Return
-print_file sized.txt 'Sized sample\n\f' 35 12 Return
+print_file notes.txt 'Noted and printed\n\f' 35 12 Return
 quit
 
 step "with the print service out of reach, Print and Page Setup say there is no printer, and show no dialog"
