@@ -27,7 +27,8 @@ status_after "Line 2, column 13, selected 0" ctrl+z
 status_after "Line 2, column 18, selected 5" ctrl+y
 
 step "select the first line with a mouse drag, cut it, undo the cut"
-drag $((edit_x + 2)) $((edit_y + 4)) $((edit_x + edit_w - 40)) $((edit_y + 4))
+xdotool mousemove $((edit_x + 2)) $((edit_y + 4)) mousedown 1 mousemove $((edit_x + edit_w / 2)) $((edit_y + 4)) \
+    mousemove $((edit_x + edit_w - 40)) $((edit_y + 4)) mouseup 1
 await_status "Line 1, column 17, selected 16"
 status_after "Line 1, column 1, selected 0" ctrl+x
 status_after "Line 1, column 17, selected 16" ctrl+z

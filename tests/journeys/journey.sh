@@ -1,9 +1,8 @@
 # Sourced by every journey: a user's copy of the program (of the distribution
 # folder JOURNEY_DIST, or the one in JOURNEY_PROGRAM_FOLDER), the user's hands
 # (X input events through xdotool) and eyes (JOURNEY_PROBE reads what the
-# windows show; pictures go to JOURNEY_ARTEFACTS). Nothing here sends the
-# program a window message. Alone, outside scripts/test.sh, a journey starts
-# its own display and wineserver. A journey may define journey_cleanup.
+# windows show; pictures go to JOURNEY_ARTEFACTS). Alone, outside
+# scripts/test.sh, a journey starts its own display and wineserver.
 set -euo pipefail
 : "${JOURNEY_PROBE:?}" "${JOURNEY_ARTEFACTS:?}"
 # What the windows show is in the system's code page: compare bytes.
@@ -58,12 +57,6 @@ await_dialog() { await "^dialog [0-9]+ [-0-9,]+ [0-9x]+ $(literal "$1")\\|${2+$(
 press() { xdotool key --delay 40 "$@"; }
 type_text() { xdotool type --delay 40 "$1"; }
 click_at() { xdotool mousemove "$1" "$2" click 1; }
-# drag X1 Y1 X2 Y2 with the left button, through a point on the way.
-drag() {
-    xdotool mousemove "$1" "$2" mousedown 1
-    xdotool mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2))
-    xdotool mousemove "$3" "$4" mouseup 1
-}
 # status_after TEXT KEY...: the keys pressed, the status bar starts with TEXT.
 status_after() {
     press "${@:2}"
@@ -99,8 +92,8 @@ start_program() {
         [ $tries -gt 0 ] || fail "no Wine desktop window \"$journey\""
         sleep 0.2
     done
-    desktop_x=$(sed -n 's/^X=//p' <<<"$geometry")
-    desktop_y=$(sed -n 's/^Y=//p' <<<"$geometry")
+    eval "$geometry"
+    desktop_x=$X desktop_y=$Y
     click_text
 }
 
@@ -114,12 +107,12 @@ open_file() {
 # area (of that program's window); sets edit_x, edit_y (the text area's top
 # left on the screen) and edit_w.
 click_text() {
-    local line place
+    local line place size
     line=$(await "^edit ${1:-}")
-    place=$(cut -d' ' -f3 <<<"$line")
+    read -r _ _ place size <<<"$line"
     edit_x=$((desktop_x + ${place%,*}))
     edit_y=$((desktop_y + ${place#*,}))
-    edit_w=$(cut -d' ' -f4 <<<"$line" | cut -dx -f1)
+    edit_w=${size%x*}
     click_at $((edit_x + 2)) $((edit_y + 4))
 }
 

@@ -223,34 +223,30 @@ std::string Shape(HMODULE module, UINT id) {
     return pieces > 0 && n >= 127 ? shape + " too long" : shape;
 }
 
-struct Translation {
-    const char* language;
-    UINT id;  // a string holding letters that Windows-1252 does not have
-    const wchar_t* text;
-};
-
-class TranslationTest : public ::testing::TestWithParam<Translation> {};
-
 // Every string English holds, with the same conversions, in the translation's
-// own letters whatever the machine's code page.
-TEST_P(TranslationTest, HoldsTheStringsEnglishHoldsInItsOwnLetters) {
+// own letters whatever the machine's code page: each holds one string with
+// letters that Windows-1252 does not have.
+TEST(TranslationTest, HoldsTheStringsEnglishHoldsInItsOwnLetters) {
+    const struct {
+        const char* language;
+        UINT id;
+        const wchar_t* text;
+    } translations[] = {
+        {"Slovak", IDS_LOAD_ERROR, L"Jazykov\u00fa kni\u017enicu sa nepodarilo na\u010d\u00edta\u0165."},
+        {"Czech", IDS_STATUS_LINES, L"\u0158\u00e1dk\u016f: %"},
+    };
     HMODULE english = LoadLibraryExA(Built("English").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    HMODULE module = LoadLibraryExA(Built(GetParam().language).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    ASSERT_NE(module, nullptr);
-    for (UINT id = 1; id < 64; ++id) EXPECT_EQ(Shape(module, id), Shape(english, id)) << "string " << id;
-    wchar_t text[256];
-    int n = LoadStringW(module, GetParam().id, text, 256);
-    EXPECT_EQ(std::wstring(text, n > 0 ? n : 0), GetParam().text);
-    FreeLibrary(module);
+    for (const auto& t : translations) {
+        HMODULE module = LoadLibraryExA(Built(t.language).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        ASSERT_NE(module, nullptr) << t.language;
+        for (UINT id = 1; id < 64; ++id) EXPECT_EQ(Shape(module, id), Shape(english, id)) << t.language << " " << id;
+        wchar_t text[256];
+        int n = LoadStringW(module, t.id, text, 256);
+        EXPECT_EQ(std::wstring(text, n > 0 ? n : 0), t.text) << t.language;
+        FreeLibrary(module);
+    }
     FreeLibrary(english);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Shipped, TranslationTest,
-    ::testing::Values(Translation{"Slovak", IDS_LOAD_ERROR,
-                                  L"Jazykov\u00fa kni\u017enicu sa nepodarilo na\u010d\u00edta\u0165."},
-                      Translation{"Czech", IDS_STATUS_LINES, L"\u0158\u00e1dk\u016f: %"}),
-    [](const auto& info) { return std::string(info.param.language); });
 
 }  // namespace
 }  // namespace velmo
