@@ -10,8 +10,8 @@
 //   dialog <pid> <x>,<y> <w>x<h> <caption>|<message text>
 // A wait that times out exits 1.
 #include <windows.h>
-#include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <regex>
@@ -48,18 +48,18 @@ BOOL CALLBACK Describe(HWND window, LPARAM lParam) {
     GetClassNameA(window, name, sizeof name);
     RECT r{};
     GetWindowRect(window, &r);
-    if (!IsWindowVisible(window)) return TRUE;
-    if (std::string(name) == "#32770") {
-        lines.push_back("dialog " + Place(window, r) + " " + Text(window) + "|" + Text(GetDlgItem(window, kMessageText)));
+    if (IsWindowVisible(window) && std::string(name) == "#32770") {
+        const std::string message = Text(GetDlgItem(window, kMessageText));
+        lines.push_back("dialog " + Place(window, r) + " " + Text(window) + "|" + message);
     }
-    if (std::string(name) != "Velmo 2") return TRUE;
+    if (!IsWindowVisible(window) || std::string(name) != "Velmo 2") return TRUE;
     lines.push_back("main " + Place(window, r) + " " + Text(window));
     if (HWND edit = FindWindowExA(window, nullptr, "velmoedit", nullptr)) {
         GetClientRect(edit, &r);
         MapWindowPoints(edit, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
         lines.push_back("edit " + Place(edit, r));
     }
-    if (HWND bar = FindWindowExA(window, nullptr, STATUSCLASSNAMEA, nullptr)) {
+    if (HWND bar = FindWindowExA(window, nullptr, "msctls_statusbar32", nullptr)) {
         lines.push_back("status " + Owner(bar) + " " + Text(bar));
     }
     return TRUE;
@@ -83,13 +83,12 @@ std::vector<std::string> Snapshot(const char* desktopName) {
 int Await(const char* desktop, DWORD timeoutMs, const char* patternText, bool present) {
     const std::regex pattern(patternText);
     for (const DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(50)) {
-        bool found = false;
-        for (const std::string& line : Snapshot(desktop)) {
-            if (found || !std::regex_search(line, pattern)) continue;
-            found = true;
-            if (present) std::printf("%s\n", line.c_str());
-        }
-        if (found == present) return 0;
+        const std::vector<std::string> lines = Snapshot(desktop);
+        auto match =
+            std::find_if(lines.begin(), lines.end(), [&](const auto& l) { return std::regex_search(l, pattern); });
+        if ((match != lines.end()) != present) continue;
+        if (present) std::printf("%s\n", match->c_str());
+        return 0;
     }
     return 1;
 }
