@@ -103,6 +103,14 @@ open_file() {
     await_title "Velmo 2 - $(basename "$1")"
 }
 
+# open_in_dialog NAME: the file of the program folder opened with Ctrl+O.
+open_in_dialog() {
+    dialog_after "Open" ctrl+o
+    type_text "$1"
+    press Return
+    await_title "Velmo 2 - $1"
+}
+
 # click_text [PROCESS]: a click at the start of the first line of the text
 # area (of that program's window); sets edit_x, edit_y (the text area's top
 # left on the screen) and edit_w.

@@ -24,14 +24,6 @@ job=$(basename "$folder")
 printf 'Noted and printed\r\n' >"$folder/notes.txt"
 : >"$folder/empty.txt"
 
-# open_in_dialog NAME: the file of the program folder opened with Ctrl+O.
-open_in_dialog() {
-    dialog_after "Open" ctrl+o
-    type_text "$1"
-    press Return
-    await_title "Velmo 2 - $1"
-}
-
 # print_file NAME LAYOUT LEFT_MM POINTS KEY...: the file opened and the print
 # dialog closed with the keys; with a LAYOUT, its PDF, once written to its end
 # (%%EOF), reads as pdftotext -layout lays it out (a printf format), and its
