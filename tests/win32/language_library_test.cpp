@@ -31,7 +31,8 @@ void WriteLanguage(std::uint32_t language) { calls.push_back("write " + std::to_
 void RefreshStatus() { calls.push_back("status"); }
 
 std::string Built(const std::string& name) { return test::DistFolder() + "Languages\\" + name + ".dll"; }
-std::string Fixture(const std::string& name) { return test::FixtureFolder() + name + ".dll"; }
+// Fixture libraries built beside the test program.
+std::string Fixture(const std::string& name) { return test::ExeFolder() + "fixtures\\" + name + ".dll"; }
 
 bool Checked(HMENU menu, UINT command) { return (GetMenuState(menu, command, MF_BYCOMMAND) & MF_CHECKED) != 0; }
 
