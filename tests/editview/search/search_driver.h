@@ -16,21 +16,16 @@
 
 namespace velmo::testing {
 
-// Case forms of a Latin-1 code page, so that ä and Ä are each other's forms.
-inline std::uint8_t LatinUpper(std::uint8_t c) {
-    bool lower = (c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7);
-    return lower ? static_cast<std::uint8_t>(c - 32) : c;
+// Case forms of a Latin-1 code page, so that ä and Ä are each other's forms
+// (× and ÷ have none).
+inline void LatinCase(std::uint8_t* bytes, std::uint32_t length, bool upper) {
+    for (std::uint32_t i = 0; i < length; ++i) {
+        auto c = static_cast<std::uint8_t>(bytes[i] & 0xDF);
+        if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) bytes[i] = upper ? c : c | 0x20;
+    }
 }
-inline std::uint8_t LatinLower(std::uint8_t c) {
-    bool upper = (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
-    return upper ? static_cast<std::uint8_t>(c + 32) : c;
-}
-inline void UpperInPlace(std::uint8_t* bytes, std::uint32_t length) {
-    for (std::uint32_t i = 0; i < length; ++i) bytes[i] = LatinUpper(bytes[i]);
-}
-inline void LowerInPlace(std::uint8_t* bytes, std::uint32_t length) {
-    for (std::uint32_t i = 0; i < length; ++i) bytes[i] = LatinLower(bytes[i]);
-}
+inline void UpperInPlace(std::uint8_t* bytes, std::uint32_t length) { LatinCase(bytes, length, true); }
+inline void LowerInPlace(std::uint8_t* bytes, std::uint32_t length) { LatinCase(bytes, length, false); }
 
 // The control's side of a search, played by the store and the editor as the
 // control plays it.

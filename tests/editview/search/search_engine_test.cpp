@@ -52,8 +52,9 @@ const std::uint32_t kFullPool = UndoStore::kPoolStep - 1;  // a kept step that l
 // Allocations in order: the two case copies, the undo history's growth, the
 // new text block. Refused, or failing later, nothing changes (a refused
 // replace keeps the match selected); allowed, both histories are emptied,
-// their offsets being stale.
-TEST_F(SearchTest, WithAFullUndoHistoryReplacingAsksFirst) {
+// their offsets being stale. The same for the undo of a replace-all, which
+// exchanges whole texts, with a full redo history.
+TEST_F(SearchTest, WithAFullHistoryReplacingAndItsUndoAskFirst) {
     SetText(kLong);
     store.SetSelection(0, kFullPool - 1);
     Replace("z");
@@ -89,25 +90,20 @@ TEST_F(SearchTest, WithAFullUndoHistoryReplacingAsksFirst) {
     ExpectDocument("y" + std::string(Size(before) - 1, 'w'));
     ExpectSteps(0, 0);
     EXPECT_EQ(host.rewritten, 1);
-}
-
-// Undoing a replace-all exchanges whole texts; a redo history that cannot
-// take the step refuses the undo or, allowed, lets it go without its redo.
-TEST_F(SearchTest, UndoOfReplaceAllWithAFullRedoHistory) {
+    const std::string replaced = Text();
+    ASSERT_EQ(Run("y", "v"), 1u);
+    store.SetSelection(1, 2);
+    Replace(std::string(kFullPool, 'b'));
+    editor.Undo();  // the redo history is full now
+    events.Take();
     for (bool allow : {false, true}) {
-        SCOPED_TRACE(allow ? "allowed" : "refused");
-        SetText("axa");
-        ASSERT_EQ(Run("x", "y"), 1u);
-        store.SetSelection(0, 1);
-        Replace(std::string(kFullPool, 'b'));
-        editor.Undo();  // the redo history is full now
-        events.Take();
+        SCOPED_TRACE(allow ? "undo allowed" : "undo refused");
         events.allowWithoutRedo = allow;
         SystemHeap().FailAfter(1, 10);
         editor.Undo();
         SystemHeap().FailAfter(0);
         EXPECT_EQ(events.Take(), allow ? "redofull edited change caret*" : "redofull");
-        ExpectDocument(allow ? "axa" : "aya");
+        ExpectDocument(allow ? replaced : "v" + replaced.substr(1));
         ExpectSteps(allow ? 0 : 1, allow ? 0 : 1);
     }
 }
