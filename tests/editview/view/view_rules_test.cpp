@@ -69,6 +69,7 @@ TEST(CharWidthTableTest, FollowsTheWidthRules) {
 TEST(ViewGeometryTest, RequestsAreClampedAndSizesNeverReachZero) {
     EXPECT_EQ(LineHeight(16, 0, PaddingFromRequest(2, 3)), 21u);
     EXPECT_EQ(LineHeight(0, 0, PaddingFromRequest(0xFFFFFFFFll, -7)), 1000u);
+    EXPECT_EQ(LineHeight(0, 0, PaddingFromRequest(-7, 1001)), 1000u);
     EXPECT_EQ(LineHeight(0, 0, Padding{}), 1u);
     EXPECT_EQ(LineHeight(0xFFFFFFF0u, 0, PaddingFromRequest(1000, 1000)), 0xFFFFFFFFu);
     EXPECT_EQ(MarginsFromRequest(3, 1u << 31).left, 4u);
@@ -179,16 +180,14 @@ protected:
 
 // {xStart, firstDrawn, tabOrigin, count, prefixWidth, xEnd} of a line laid
 // out at a column with a right limit.
-struct LayoutCase {
-    const char* name;
-    std::string line;
-    std::uint32_t column;
-    std::int64_t limit;
-    RowLayout layout;
-};
-
 TEST_F(RowLayoutTest, LaysOutTheCharactersInView) {
-    const LayoutCase cases[] = {
+    struct {
+        const char* name;
+        std::string line;
+        std::uint32_t column;
+        std::int64_t limit;
+        RowLayout layout;
+    } const cases[] = {
         {"AtColumnZero", "abc", 0, 100, {0, 0, 0, 3, 0, 30}},
         {"EmptyLine", "", 7, 100, {0, 0, 0, 0, 0, 0}},
         {"EndsPastTheLimitAndIsDrawnPartly", "abcdefgh", 0, 45, {0, 0, 0, 5, 0, 50}},
@@ -198,7 +197,7 @@ TEST_F(RowLayoutTest, LaysOutTheCharactersInView) {
         {"FirstCharactersScrolledOut", "Wabc", 3, 100, {-5, 1, -30, 3, 25, 25}},
         {"LineLeftOfTheView", "Wabc", 9, 100, {-35, 4, -10, 0, 55, -35}},
     };
-    for (const LayoutCase& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(ComputeRowLayout(LineOf(c.line), Frame(c.column, c.limit)), c.layout) << c.name;
     }
 }
@@ -289,9 +288,9 @@ TEST(ScrollRules, ScrollBarCodesStopAtTheLastFullPage) {
     EXPECT_EQ(FirstRowAfterCode(Frame(0, 5), kBottom, 0), 0u);  // a short document never scrolls
 }
 
-// Wheel steps are whole; line scrolls, found text, clamps after growing and
-// horizontal paging stay within the document.
-TEST(ScrollRules, StepsAndClamps) {
+// Wheel steps are whole; line scrolls, found text, clamps after growing,
+// horizontal paging and caret rows brought into view stay within the document.
+TEST(ScrollRules, StepsClampsAndCaretRows) {
     EXPECT_EQ(WheelRows(-120, 40), -3);
     EXPECT_EQ(WheelRows(120, 40), 3);
     EXPECT_EQ(WheelRows(30, 40), 0);
@@ -310,9 +309,7 @@ TEST(ScrollRules, StepsAndClamps) {
     EXPECT_EQ(ClampFirstColumn(10, 20, 40), 10u);
     EXPECT_EQ(FirstColumnShowing(45, 20), 40u);
     EXPECT_EQ(FirstColumnShowing(45, 0), 45u);
-}
-
-TEST(ScrollRules, CaretRowsComeIntoView) {
+    // Caret rows come into view.
     EXPECT_EQ(FirstRowShowing(Frame(20), 25, false), 20u);  // visible already
     EXPECT_EQ(FirstRowShowing(Frame(23), 23, false), 23u);  // the top row itself
     EXPECT_EQ(FirstRowShowing(Frame(20), 29, true), 21u);   // cut by the bottom edge
