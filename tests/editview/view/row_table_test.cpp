@@ -24,13 +24,12 @@ protected:
         SystemHeap().FailAlways(false);
         SystemHeap().Free(table.handle);
     }
-    std::vector<RowEntry> Build(std::uint32_t wrap) {
+    void Build(std::uint32_t wrap) {
         rules = WrapRules{&widths, wrap};
         SystemHeap().Free(table.handle);
         table = RowTable{};
         EXPECT_TRUE(BuildRowTable(SystemHeap(), Bytes(text), Size(text), rules, &table));
         EXPECT_GE(table.free, kGrowthStep);
-        return TableEntries(table);
     }
     // Replaces text[start, start + removed) by `inserted` the way an edit
     // does: prepare on the old text, change it, finish on the new one.
@@ -113,38 +112,6 @@ TEST_F(RowTableTest, BuiltAndPatchedRowsFollowTheRules) {
     }
 }
 
-// Every character 10 pixels wide, "W" 35, tabs every 40; breaking is by
-// character, not by word; shown, "CR" and "LF" make a box of 50 pixels.
-TEST_F(RowTableTest, BreaksAsTheRulesSay) {
-    struct {
-        const char* name;
-        std::string text;
-        std::uint32_t wrap;
-        bool shown;
-        std::vector<RowEntry> rows;
-    } const cases[] = {
-        {"EmptyTextIsOneRow", "", 100, false, {{0, 0}, {0, 1}}},
-        {"ExactlyAsWideAsTheArea", "abcdefgh", 80, false, {{0, 0}, {8, 1}}},
-        {"OneMoreWraps", "abcdefghi", 80, false, {{0, 0}, {8, 0}, {9, 1}}},
-        {"FullRowTakesItsBreak", "abc\r\nd", 30, false, {{0, 0}, {5, 1}, {6, 2}}},
-        {"BreakAtTheEndLeavesAnEmptyRow", "abc\r\n", 30, false, {{0, 0}, {5, 1}, {5, 2}}},
-        {"WideCharacterStandsAlone", "aWb", 30, false, {{0, 0}, {1, 0}, {2, 0}, {3, 1}}},
-        {"ZeroWidthAreaOneCharacterPerRow", "ab", 0, false, {{0, 0}, {1, 0}, {2, 1}}},
-        {"TabThatDoesNotFitSpansAWholeTab", "a\tb", 35, false, {{0, 0}, {1, 0}, {2, 0}, {3, 1}}},
-        {"LoneCrLfAndNulAreCharacters", std::string("a\rb\nc\0d", 7), 40, false, {{0, 0}, {4, 0}, {7, 1}}},
-        {"ShownBreakMovesToItsOwnRow", "abc\r\nd", 60, true, {{0, 0}, {3, 0}, {5, 1}, {6, 2}}},
-        {"ShownBreakWiderThanTheAreaTakesOneRow", "\r\n", 30, true, {{0, 0}, {2, 1}, {2, 2}}},
-        {"ShownTabIsABox", "\t\t", 100, true, {{0, 0}, {2, 1}}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        widths.ShowControlChars(c.shown);
-        text = c.text;
-        EXPECT_EQ(Build(c.wrap), c.rows);
-        ExpectRulesRows();
-    }
-}
-
 TEST_F(RowTableTest, BuildCountsExactlyWhenTheWorstCaseBlockIsRefused) {
     text = std::string(20000, 'a');
     Build(100);
@@ -159,15 +126,6 @@ TEST_F(RowTableTest, BuildCountsExactlyWhenTheWorstCaseBlockIsRefused) {
     ExpectRulesRows();  // the old table, untouched
     ASSERT_TRUE(RebuildRowTable(SystemHeap(), Bytes(text), Size(text), WrapRules{&widths, 50}, &table));
     EXPECT_EQ(TableEntries(table), ReferenceRows(text, widths, 50));
-}
-
-TEST_F(RowTableTest, EditsReachingPastTheTextAreRefused) {
-    text = "abc";
-    Build(30);
-    RewrapPlan plan;
-    EXPECT_FALSE(PrepareRewrap(SystemHeap(), &table, Bytes(text), 3, TextChange{4, 0, nullptr, 0}, rules, &plan));
-    EXPECT_FALSE(PrepareRewrap(SystemHeap(), &table, Bytes(text), 3, TextChange{2, 2, nullptr, 0}, rules, &plan));
-    EXPECT_TRUE(PrepareRewrap(SystemHeap(), &table, Bytes(text), 3, TextChange{3, 0, nullptr, 0}, rules, &plan));
 }
 
 TEST_F(RowTableTest, LongPastedLineGrowsTheTableOrIsRefused) {
@@ -193,6 +151,10 @@ TEST_F(RowTableTest, ReserveGrowsByTheRequestPlus64KiBOrRefuses) {
     text = "";
     ExpectRulesRows();
     ExpectLookupsAsScans();
+    RewrapPlan plan;  // edits reaching past the text are refused
+    EXPECT_FALSE(PrepareRewrap(SystemHeap(), &table, Bytes(text), 0, TextChange{1, 0, nullptr, 0}, rules, &plan));
+    EXPECT_FALSE(PrepareRewrap(SystemHeap(), &table, Bytes(text), 0, TextChange{0, 1, nullptr, 0}, rules, &plan));
+    EXPECT_TRUE(PrepareRewrap(SystemHeap(), &table, Bytes(text), 0, TextChange{0, 0, nullptr, 0}, rules, &plan));
     EXPECT_TRUE(table.Reserve(SystemHeap(), 0));
     SystemHeap().FailAlways(true);
     EXPECT_FALSE(AllocateEmptyRowTable(SystemHeap(), 32, &table));
