@@ -47,6 +47,10 @@ protected:
         EXPECT_EQ(store.Sel().end, end);
         EXPECT_EQ(store.Sel().caret, caret);
     }
+    void ExpectSteps(std::uint32_t undo, std::uint32_t redo) {
+        EXPECT_EQ(editor.UndoSteps(), undo);
+        EXPECT_EQ(editor.RedoSteps(), redo);
+    }
     EditResult Replace(const std::string& text, bool record = true) {
         return editor.ReplaceSelection(Bytes(text), Size(text), record);
     }

@@ -24,12 +24,13 @@ protected:
         SystemHeap().FailAlways(false);
         SystemHeap().Free(table.handle);
     }
-    void Build(std::uint32_t wrap) {
+    std::vector<RowEntry> Build(std::uint32_t wrap) {
         rules = WrapRules{&widths, wrap};
         SystemHeap().Free(table.handle);
         table = RowTable{};
         EXPECT_TRUE(BuildRowTable(SystemHeap(), Bytes(text), Size(text), rules, &table));
         EXPECT_GE(table.free, kGrowthStep);
+        return TableEntries(table);
     }
     // Replaces text[start, start + removed) by `inserted` the way an edit
     // does: prepare on the old text, change it, finish on the new one.
@@ -109,6 +110,40 @@ TEST_F(RowTableTest, BuiltAndPatchedRowsFollowTheRules) {
             ExpectRulesRows();
         }
         ExpectLookupsAsScans();
+    }
+}
+
+// Worked out by hand from the rules, so that the reference the random tests
+// trust is itself checked. Every character 10 pixels wide, "W" 35, tabs every
+// 40; breaking is by character, not by word; shown, "CR" and "LF" make a box
+// of 50 pixels.
+TEST_F(RowTableTest, BreaksAsTheRulesSay) {
+    struct {
+        const char* name;
+        std::string text;
+        std::uint32_t wrap;
+        bool shown;
+        std::vector<RowEntry> rows;
+    } const cases[] = {
+        {"EmptyTextIsOneRow", "", 100, false, {{0, 0}, {0, 1}}},
+        {"ExactlyAsWideAsTheArea", "abcdefgh", 80, false, {{0, 0}, {8, 1}}},
+        {"OneMoreWraps", "abcdefghi", 80, false, {{0, 0}, {8, 0}, {9, 1}}},
+        {"FullRowTakesItsBreak", "abc\r\nd", 30, false, {{0, 0}, {5, 1}, {6, 2}}},
+        {"BreakAtTheEndLeavesAnEmptyRow", "abc\r\n", 30, false, {{0, 0}, {5, 1}, {5, 2}}},
+        {"WideCharacterStandsAlone", "aWb", 30, false, {{0, 0}, {1, 0}, {2, 0}, {3, 1}}},
+        {"ZeroWidthAreaOneCharacterPerRow", "ab", 0, false, {{0, 0}, {1, 0}, {2, 1}}},
+        {"TabThatDoesNotFitSpansAWholeTab", "a\tb", 35, false, {{0, 0}, {1, 0}, {2, 0}, {3, 1}}},
+        {"LoneCrLfAndNulAreCharacters", std::string("a\rb\nc\0d", 7), 40, false, {{0, 0}, {4, 0}, {7, 1}}},
+        {"ShownBreakMovesToItsOwnRow", "abc\r\nd", 60, true, {{0, 0}, {3, 0}, {5, 1}, {6, 2}}},
+        {"ShownBreakWiderThanTheAreaTakesOneRow", "\r\n", 30, true, {{0, 0}, {2, 1}, {2, 2}}},
+        {"ShownTabIsABox", "\t\t", 100, true, {{0, 0}, {2, 1}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        widths.ShowControlChars(c.shown);
+        text = c.text;
+        EXPECT_EQ(Build(c.wrap), c.rows);
+        ExpectRulesRows();
     }
 }
 
