@@ -34,6 +34,7 @@ protected:
     void ExpectModel(const std::string& what);
     void ExpectLines(const std::string& what);
     void ExpectClipboard(const std::string& bytes);
+    void AdoptNewDocument(bool terminated);
 
     std::mt19937 rng_{5};
     std::string sent_;  // which message the step sent
@@ -48,6 +49,10 @@ Expected ControlModelTest::SendRandomMessage() {
     steppedBack_ = false;
     bool ctrl = Below(3) == 0;
     std::uint32_t length = model_.Length();
+    if (roll < 2) {
+        AdoptNewDocument(roll == 0);
+        return Expected::Of(Expected::Nothing);
+    }
     if (roll < 30) {
         static const std::uint8_t kKeys[] = {'a', 'b', ' ', ';', '\r', '\n', '\t', 0, 0xE9};
         std::uint8_t key = kKeys[Below(std::size(kKeys))];
@@ -171,6 +176,33 @@ void ControlModelTest::ExpectModel(const std::string& what) {
     ASSERT_EQ(Send(EVM_GETOVERWRITE), model_.overwrite ? 1 : 0) << what;
 }
 
+// Hands the control a new document in a block of its own (none for an empty
+// one) by EM_SETHANDLE, read to its first NUL, or by EVM_SETTEXTHANDLE with a
+// length that may claim far more: neither reads past the block's end.
+void ControlModelTest::AdoptNewDocument(bool terminated) {
+    std::string text = RandomText(true);
+    HGLOBAL old = reinterpret_cast<HGLOBAL>(Send(EM_GETHANDLE));
+    HGLOBAL block = text.empty() ? nullptr : GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, text.size());
+    std::string held;
+    if (block != nullptr) {
+        auto* bytes = static_cast<char*>(GlobalLock(block));
+        text.copy(bytes, text.size());
+        held.assign(bytes, GlobalSize(block));
+        GlobalUnlock(block);
+    }
+    std::size_t claim = Below(2) == 0 ? text.size() : 1u << 30;
+    UINT message = terminated ? UINT{EM_SETHANDLE} : UINT{EVM_SETTEXTHANDLE};
+    Send(message, reinterpret_cast<WPARAM>(block), static_cast<LPARAM>(claim));
+    GlobalFree(old);  // the caller releases the block it replaced
+    model_.text = held.substr(0, terminated ? held.find('\0') : claim);
+    model_.SetSelection(0, 0);
+    model_.undo.clear();
+    model_.redo.clear();
+    model_.modified = false;
+    sent_ += " (new document)";
+    EXPECT_GE(GlobalSize(reinterpret_cast<HGLOBAL>(Send(EM_GETHANDLE))), model_.Length() + 65536u) << "room to grow";
+}
+
 // The line queries agree with the model's lines, which only CR LF ends.
 void ControlModelTest::ExpectLines(const std::string& what) {
     std::vector<std::uint32_t> starts{0};
@@ -192,7 +224,8 @@ void ControlModelTest::ExpectLines(const std::string& what) {
 void ControlModelTest::ExpectClipboard(const std::string& bytes) {
     ASSERT_TRUE(OpenClipboard(parent));
     auto block = GetClipboardData(CF_TEXT);
-    std::string copied(static_cast<const char*>(GlobalLock(block)), std::min<std::size_t>(GlobalSize(block), bytes.size()));
+    std::size_t size = std::min<std::size_t>(GlobalSize(block), bytes.size());
+    std::string copied(static_cast<const char*>(GlobalLock(block)), size);
     GlobalUnlock(block);
     CloseClipboard();
     EXPECT_EQ(copied, bytes) << sent_;
@@ -233,6 +266,11 @@ TEST_F(ControlModelTest, MessagesAgreeWithThePlainModel) {
         }
         ASSERT_NO_FATAL_FAILURE(ExpectModel(what));
         ASSERT_NO_FATAL_FAILURE(ExpectLines(what));
+        if (sent_.find("new document") != std::string::npos) {  // its caret is posted
+            PumpMessages();
+            ASSERT_EQ(Log().Of(EVN_CARETPOS).size(), 1u) << what;
+            ASSERT_FALSE(Log().Of(EVN_CARETPOS)[0].sent) << what;
+        }
     }
     if (model_.overwrite) Press(VK_INSERT);  // the mode outlives the window
 }

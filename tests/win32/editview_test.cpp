@@ -1,12 +1,10 @@
-// EditView's message interface, driven as the application drives it: adopted
-// blocks, answers that overflow, direct calls, settings that answer their old
-// value, creation limits, and editing where it meets its limits and the
-// system (a text that cannot grow, a full undo history, a fault, files,
-// replace-all, the user's code page). The random driver in
-// control_model_test.cpp holds the plain editing, line queries, ignored
-// messages and the clipboard to the model.
-#include <algorithm>
-#include <cstring>
+// EditView's message interface, driven as the application drives it: answers
+// that overflow, direct calls, settings that answer their old value, creation
+// limits, and editing where it meets its limits and the system (a text that
+// cannot grow, a full undo history, a fault, files, replace-all, the user's
+// code page). The random driver in control_model_test.cpp holds the plain
+// editing, adopted blocks, line queries, ignored messages and the clipboard
+// to the model.
 #include <string>
 
 #include "common/memory_blocks.h"
@@ -19,36 +17,6 @@ namespace velmo::test {
 namespace {
 
 using EditViewMessages = EditViewTest;
-
-// Adopted blocks are read no further than their size, whatever length they claim.
-TEST_F(EditViewMessages, AdoptedBlocksAreNeverReadPastTheirSize) {
-    auto adopt = [this](UINT message, SIZE_T bytes, const std::string& text, LPARAM length) {
-        HGLOBAL old = reinterpret_cast<HGLOBAL>(Send(EM_GETHANDLE));
-        HGLOBAL block = bytes == 0 ? nullptr : GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
-        if (block != nullptr) {
-            std::memcpy(GlobalLock(block), text.data(), std::min<SIZE_T>(text.size(), GlobalSize(block)));
-            GlobalUnlock(block);
-        }
-        SIZE_T size = block == nullptr ? 0 : GlobalSize(block);
-        Send(message, reinterpret_cast<WPARAM>(block), length);
-        GlobalFree(old);
-        return size;
-    };
-    SIZE_T size = adopt(EM_SETHANDLE, 40, std::string(64, 'a'), 0);  // filled: no terminator anywhere
-    EXPECT_EQ(Text(), std::string(size, 'a'));
-    adopt(EM_SETHANDLE, 64, "hi\r\nyou", 0);
-    EXPECT_EQ(Text(), "hi\r\nyou");
-    EXPECT_EQ(Send(EM_GETLINECOUNT), 2);
-    size = adopt(EVM_SETTEXTHANDLE, 8, "", 1 << 30);
-    EXPECT_EQ(static_cast<SIZE_T>(Send(WM_GETTEXTLENGTH)), size);
-    adopt(EVM_SETTEXTHANDLE, 0, "", 0);  // handle 0: a new empty document
-    EXPECT_EQ(Send(WM_GETTEXTLENGTH), 0);
-    EXPECT_GE(GlobalSize(reinterpret_cast<HGLOBAL>(Send(EM_GETHANDLE))), 65536u);  // with room to grow
-    EXPECT_TRUE(Log().Of(EVN_CARETPOS).empty());  // a new document's caret is posted
-    PumpMessages();
-    ASSERT_FALSE(Log().Of(EVN_CARETPOS).empty());
-    EXPECT_FALSE(Log().Of(EVN_CARETPOS)[0].sent);
-}
 
 // EM_GETSEL fills the cells when its packed answer overflows, and allows null cells;
 // a direct call acts as a sent message.
