@@ -47,12 +47,9 @@ const InputCase kKeyCases[] = {
      "C-Up =16 told=1:0,2:0 view=12,0,2 Down =24 view=0,0,3"},
     {"PagesInAShortDocumentGoToTheEnds", "one\r\ntwo\r\nthree", "sel=1,1 PgDn PgUp =1 told=2:1,0:1"},
     // A selection dropped by these keys moves from its start, as a caret there would.
-    {"UpFromADroppedSelection", kEights, "lines=40 sel=425,455 Up =415"},
-    {"DownFromADroppedSelection", kEights, "lines=40 sel=425,455 Down =435"},
-    {"PageUpFromADroppedSelection", kEights, "lines=40 sel=425,455 PgUp =325"},
-    {"PageDownFromADroppedSelection", kEights, "lines=40 sel=425,455 PgDn =525"},
-    {"HomeFromADroppedSelection", kEights, "lines=40 sel=425,455 Home =420"},
-    {"EndFromADroppedSelection", kEights, "lines=40 sel=425,455 End =428"},
+    {"VerticalAndLineKeysMoveFromTheStartOfADroppedSelection", kEights,
+     "lines=40 sel=425,455 Up =415 vTop lines=40 sel=425,455 Down =435 vTop lines=40 sel=425,455 PgUp =325 "
+     "vTop lines=40 sel=425,455 PgDn =525 vTop lines=40 sel=425,455 Home =420 sel=425,455 End =428"},
     {"KeysMoveByWrappedRows", kLong,
      "wrap End =40 view=0,0,0 Right =41 view=0,0,1 Home =40 view=0,0,1 Left =39 view=0,0,0 Right*2 Up =1 "
      "sel=0,0 Right S-Down*2 =1,81@81 view=0,0,2"},
