@@ -193,11 +193,11 @@ void EditViewTest::PumpMessages() {
     Log().pumping = false;
 }
 
-void EditViewTest::SetTextArea(int columns, int rows, int pixels) {
+void EditViewTest::SetTextArea(int columns, int rows) {
     RECT window;
     GetWindowRect(edit, &window);
     int wider = columns * CharWidth() - static_cast<int>(View().area.width);
-    int taller = rows * LineHeight() + pixels - static_cast<int>(View().clientHeight);
+    int taller = rows * LineHeight() - static_cast<int>(View().clientHeight);
     MoveWindow(edit, 0, 0, window.right - window.left + wider, window.bottom - window.top + taller, TRUE);
 }
 

@@ -57,8 +57,8 @@ protected:
     std::string Text() { return EditText(edit); }
     // Delivers posted messages waiting for the test thread.
     static void PumpMessages();
-    // Resizes the window for a text area of whole `columns` and `rows`, and `pixels` more rows' height.
-    void SetTextArea(int columns, int rows, int pixels = 0);
+    // Resizes the window for a text area of whole `columns` and `rows`.
+    void SetTextArea(int columns, int rows);
     // Presses `key` with the given modifiers held (GetKeyState sees them).
     void Press(WPARAM key, bool ctrl = false, bool shift = false);
     // Plays a script of space-separated steps, each optionally followed by *n:

@@ -139,16 +139,6 @@ TEST_F(ViewTest, WrappedRowsShowAndScrollAsRows) {
     EXPECT_EQ(Control().store.RowCount(), 2u);
 }
 
-TEST_F(ViewTest, NoFontMeansTheSystemFont) {
-    Send(WM_SETFONT, 0, 0);
-    HDC dc = GetDC(edit);
-    SelectObject(dc, GetStockObject(SYSTEM_FONT));
-    TEXTMETRICA metrics;
-    GetTextMetricsA(dc, &metrics);
-    ReleaseDC(edit, dc);
-    EXPECT_EQ(static_cast<LONG>(View().fontHeight), metrics.tmHeight);
-}
-
 // The window on screen, painted through WM_PAINT and the off-screen bitmap,
 // focused: a wrapped document with line numbers, a selection, named control
 // characters and a marker.
@@ -175,8 +165,8 @@ TEST_F(ViewTest, TheFocusedWindowShowsEverythingOnScreen) {
     ShowWindow(parent, SW_HIDE);
 }
 
-// A minimised window, an enormous padding or margin: nothing divides by zero
-// and the view still paints.
+// A minimised window, an enormous padding or margin, no font (the system's):
+// nothing divides by zero and the view still paints.
 TEST_F(ViewTest, DegenerateSizesAndSettingsAreSafe) {
     SetText(Lines(100));
     Play("area=40,0 vPageDown vPageUp show");
@@ -188,6 +178,13 @@ TEST_F(ViewTest, DegenerateSizesAndSettingsAreSafe) {
     Play("wrap vPageDown");
     EXPECT_GT(Render(edit).width, 0);
     EXPECT_EQ(Send(EM_GETLINECOUNT), 100);
+    Send(WM_SETFONT, 0, 0);
+    HDC dc = GetDC(edit);
+    SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    TEXTMETRICA metrics;
+    GetTextMetricsA(dc, &metrics);
+    ReleaseDC(edit, dc);
+    EXPECT_EQ(static_cast<LONG>(View().fontHeight), metrics.tmHeight);
 }
 
 // Edits and scrolls keep the row layouts they do not invalidate: after each
