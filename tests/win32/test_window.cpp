@@ -229,7 +229,11 @@ void EditViewTest::PlayStep(const std::string& step) {
     SearchRequest find{SEARCH_FIND, 1, 0, value.c_str(), ""};
     const std::map<std::string, std::function<void()>> actions = {
         {"timer", [&] { Send(WM_TIMER, kAutoScrollTimer); }},
-        {"tick", [&] { DeliverTimerMessage(); }},
+        {"tick", [&] {  // the control's own timer message, waited for half a second at most
+             MSG msg{};
+             for (int i = 0; i < 50 && !PeekMessageA(&msg, edit, WM_TIMER, WM_TIMER, PM_REMOVE); ++i) Sleep(10);
+             DispatchMessageA(&msg);
+         }},
         {"steal", [&] { SetCapture(parent); }},
         {"lines", [&] { Send(EM_LINESCROLL, 0, a); }},
         {"wheel", [&] { Send(WM_MOUSEWHEEL, MAKEWPARAM(0, View().wheelStep)); }},
@@ -248,7 +252,11 @@ void EditViewTest::PlayStep(const std::string& step) {
         {"margins", [&] { Send(EVM_SETMARGINS, static_cast<WPARAM>(a), b); }},
         {"size", [&] { SetWindowPos(edit, nullptr, 0, 0, a, b, SWP_NOMOVE | SWP_NOZORDER); }},
         {"font", [&] { Send(WM_SETFONT, reinterpret_cast<WPARAM>(LargeFont()), 0); }},
-        {"cut", [&] { CutTheLastColumn(); }},
+        {"cut", [&] {  // a right margin that leaves the last column cut by one pixel
+             int cw = CharWidth();
+             Send(EVM_SETMARGINS, 0, (static_cast<int>(View().area.width) % cw + 1) % cw);
+             ASSERT_EQ(static_cast<int>(View().area.width) % cw, cw - 1);
+         }},
     };
     auto action = actions.find(name);
     if (action == actions.end()) {
@@ -272,20 +280,6 @@ void EditViewTest::Mouse(const std::string& kind, const std::string& where) {
     if (kind == "release" || (down && kind != "press")) Send(WM_LBUTTONUP, 0, point);
     holding_ = (kind == "press" && where[0] != 'g') || (kind == "move" && holding_);  // the gutter selects at once
     EXPECT_EQ(GetCapture() == edit, holding_) << kind;
-}
-
-// Waits (half a second at most) for the control's own timer message and delivers it.
-void EditViewTest::DeliverTimerMessage() {
-    MSG msg{};
-    for (int i = 0; i < 50 && !PeekMessageA(&msg, edit, WM_TIMER, WM_TIMER, PM_REMOVE); ++i) Sleep(10);
-    DispatchMessageA(&msg);
-}
-
-// A right margin that leaves the last column cut by one pixel.
-void EditViewTest::CutTheLastColumn() {
-    int cw = CharWidth();
-    Send(EVM_SETMARGINS, 0, (static_cast<int>(View().area.width) % cw + 1) % cw);
-    ASSERT_EQ(static_cast<int>(View().area.width) % cw, cw - 1);
 }
 
 // One check step of Play (see there): what it finds must be `want`.

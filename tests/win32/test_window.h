@@ -93,8 +93,6 @@ private:
     void PlayStep(const std::string& step);
     void Check(const std::string& name, const std::string& want);
     void Mouse(const std::string& kind, const std::string& where);
-    void CutTheLastColumn();
-    void DeliverTimerMessage();
     bool holding_ = false;  // the mouse button is down on the control
 };
 
