@@ -1,7 +1,7 @@
 #pragma once
 // A parent window for EditView that records what the control tells it, a
 // fixture that creates both for each test, and a player of scripted keys,
-// mouse events and scroll messages for the tables of input and view cases.
+// mouse events, scroll messages and their checks for the tables of input cases.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -79,7 +79,7 @@ protected:
     //             size=W,H (of the window), font (of 30 px)
     //  checks     =START,END@CARET (or =CARET when nothing is selected);
     //             told=L:C,L:C... the caret positions told the parent since the
-    //             last check or setting; view=TOP,COLUMN,CARETROW[,timer];
+    //             last told= or setting; view=TOP,COLUMN,CARETROW[,timer];
     //             vbar=POS,MAX,PAGE and hmax=MAX of the scroll bars
     void Play(const std::string& script);
     static const ViewState& View() { return Control().view; }
