@@ -1,8 +1,5 @@
-// The scans must answer exactly what a byte loop answers, wherever the range
-// starts and ends relative to 16-byte blocks, wherever the bytes sought lie
-// (at the ends, in heads and tails shorter than a block, or nowhere) and
-// however many candidates a call may return.
 #include "common/byte_scan.h"
+#include "common/word_shift.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +9,10 @@
 namespace velmo {
 namespace {
 
+// The scans must answer exactly what a byte loop answers, wherever the range
+// starts and ends relative to 16-byte blocks, wherever the bytes sought lie
+// (at the ends, in heads and tails shorter than a block, or nowhere) and
+// however many candidates a call may return.
 TEST(ByteScanTest, AgreesWithAByteLoopOnRandomRanges) {
     std::mt19937 rng(7);
     std::vector<std::uint8_t> buffer(700);
@@ -42,6 +43,22 @@ TEST(ByteScanTest, AgreesWithAByteLoopOnRandomRanges) {
         ASSERT_EQ(found, expected);
         ForEachByte(bytes, count, first.a, [&](std::size_t i) { visited.push_back(i); });
         ASSERT_EQ(visited, expectedBytes);
+    }
+}
+
+// Random lengths and starting words (so the four-word steps start anywhere)
+// and amounts that wrap past 2^32, against a plain loop.
+TEST(WordShiftTest, AddsLikeAPlainLoop) {
+    std::mt19937 rng(3);
+    for (int round = 0; round < 2000; ++round) {
+        std::vector<std::uint32_t> words(1 + rng() % 70);
+        for (auto& w : words) w = rng();
+        std::size_t first = rng() % words.size(), count = rng() % (words.size() - first + 1);
+        std::uint32_t even = rng(), odd = round % 3 == 0 ? even : rng();
+        std::vector<std::uint32_t> expected = words;
+        for (std::size_t i = 0; i < count; ++i) expected[first + i] += i % 2 == 0 ? even : odd;
+        AddToWords(words.data() + first, count, even, odd);
+        ASSERT_EQ(words, expected) << "round " << round;
     }
 }
 

@@ -1,9 +1,8 @@
 # Sourced by every journey: a user's copy of the program (of the distribution
 # folder JOURNEY_DIST, or the one in JOURNEY_PROGRAM_FOLDER), the user's hands
 # (X input events through xdotool) and eyes (JOURNEY_PROBE reads what the
-# windows show; pictures go to JOURNEY_ARTEFACTS). Nothing here sends the
-# program a window message. Alone, outside scripts/test.sh, a journey starts
-# its own display and wineserver. A journey may define journey_cleanup.
+# windows show; pictures go to JOURNEY_ARTEFACTS). Alone, outside
+# scripts/test.sh, a journey starts its own display and wineserver.
 set -euo pipefail
 : "${JOURNEY_PROBE:?}" "${JOURNEY_ARTEFACTS:?}"
 # What the windows show is in the system's code page: compare bytes.
@@ -48,9 +47,9 @@ await_gone() { probe gone "$wait_ms" "$1" >/dev/null || fail "still see: $1"; }
 literal() { printf '%s' "$1" | sed 's/[][\.|$(){}?+*^]/\\&/g'; }
 await_title() { await "^main [0-9]+ [-0-9,]+ [0-9x]+ $(literal "$1")\$" >/dev/null; }
 # The first part of the status bar: line, column and selection length.
-await_status() { await "^status [0-9]+ $(literal "$1")(\\||\$)" >/dev/null; }
+await_status() { await "^status [0-9]+ $(literal "$1")\$" >/dev/null; }
 # await_status_match PATTERN: the first part of the status bar matches; prints it.
-await_status_match() { await "^status [0-9]+ $1" | sed 's/^status [0-9]* //; s/|.*//'; }
+await_status_match() { await "^status [0-9]+ $1" | sed 's/^status [0-9]* //'; }
 # await_dialog CAPTION [MESSAGE]: a dialog or message box is shown (with that message).
 await_dialog() { await "^dialog [0-9]+ [-0-9,]+ [0-9x]+ $(literal "$1")\\|${2+$(literal "$2")\$}" >/dev/null; }
 
@@ -58,12 +57,6 @@ await_dialog() { await "^dialog [0-9]+ [-0-9,]+ [0-9x]+ $(literal "$1")\\|${2+$(
 press() { xdotool key --delay 40 "$@"; }
 type_text() { xdotool type --delay 40 "$1"; }
 click_at() { xdotool mousemove "$1" "$2" click 1; }
-# drag X1 Y1 X2 Y2 with the left button, through a point on the way.
-drag() {
-    xdotool mousemove "$1" "$2" mousedown 1
-    xdotool mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2))
-    xdotool mousemove "$3" "$4" mouseup 1
-}
 # status_after TEXT KEY...: the keys pressed, the status bar starts with TEXT.
 status_after() {
     press "${@:2}"
@@ -90,7 +83,7 @@ quit() {
 start_program() {
     (cd "$folder" && exec wine explorer "/desktop=$journey,1024x768" Velmo.exe "$@") >>"$log" 2>&1 &
     # The first start in a new prefix sets the prefix up further: allow for it.
-    await '^status [0-9]+ .+\|' 60000 >/dev/null
+    await '^status [0-9]+ .' 60000 >/dev/null
     local geometry="" tries=50
     # A window that goes while xdotool looks at every window's name ends its
     # search with BadWindow: look again.
@@ -99,8 +92,8 @@ start_program() {
         [ $tries -gt 0 ] || fail "no Wine desktop window \"$journey\""
         sleep 0.2
     done
-    desktop_x=$(sed -n 's/^X=//p' <<<"$geometry")
-    desktop_y=$(sed -n 's/^Y=//p' <<<"$geometry")
+    eval "$geometry"
+    desktop_x=$X desktop_y=$Y
     click_text
 }
 
@@ -110,16 +103,24 @@ open_file() {
     await_title "Velmo 2 - $(basename "$1")"
 }
 
+# open_in_dialog NAME: the file of the program folder opened with Ctrl+O.
+open_in_dialog() {
+    dialog_after "Open" ctrl+o
+    type_text "$1"
+    press Return
+    await_title "Velmo 2 - $1"
+}
+
 # click_text [PROCESS]: a click at the start of the first line of the text
 # area (of that program's window); sets edit_x, edit_y (the text area's top
 # left on the screen) and edit_w.
 click_text() {
-    local line place
+    local line place size
     line=$(await "^edit ${1:-}")
-    place=$(cut -d' ' -f3 <<<"$line")
+    read -r _ _ place size <<<"$line"
     edit_x=$((desktop_x + ${place%,*}))
     edit_y=$((desktop_y + ${place#*,}))
-    edit_w=$(cut -d' ' -f4 <<<"$line" | cut -dx -f1)
+    edit_w=${size%x*}
     click_at $((edit_x + 2)) $((edit_y + 4))
 }
 

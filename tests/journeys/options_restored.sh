@@ -52,7 +52,7 @@ quit
 check_restored() {
     local line_word=$1
     open_file "$document"
-    await_status_match "$line_word 2, [^ ]+ 1, [^ ]+ 202\\|" >/dev/null  # the gutter selected the line
+    await_status_match "$line_word 2, [^ ]+ 1, [^ ]+ 202$" >/dev/null  # the gutter selected the line
     [ "$(first_row_end)" = "$font_wrapped_at" ] || fail "the first row does not end at column $font_wrapped_at"
     press ctrl+End Up Home End
     await_status_match "($line_word 2, [^ ]+ 8|$line_word 3, [^ ]+ 1), " >/dev/null

@@ -1,4 +1,5 @@
 #include "printing/pagination.h"
+#include "printing/print_geometry.h"
 
 #include <gtest/gtest.h>
 
@@ -82,68 +83,6 @@ std::int64_t LaidWidth(const std::string& text, std::uint32_t from, std::uint32_
 bool Blank(char c) { return c == ' ' || c == '\t'; }
 bool Break(char c) { return c == '\r' || c == '\n'; }
 
-// The gap between a line's drawn part and the next line: at a wrap blanks,
-// then at most one line break of one character or a pair of different ones.
-void ExpectGap(const std::string& text, const PrintLine& line, bool atBreak) {
-    std::string gap = text.substr(line.drawEnd, line.next - line.drawEnd);
-    std::string afterBlanks = gap.substr(atBreak ? 0 : std::min(gap.find_first_not_of(" \t"), gap.size()));
-    EXPECT_TRUE(afterBlanks.empty() || afterBlanks == "\r" || afterBlanks == "\n" || afterBlanks == "\r\n" ||
-                afterBlanks == "\n\r")
-        << "gap \"" << gap << "\"";
-}
-
-TEST(PaginationTest, RandomTextsAreTiledByFittingLines) {
-    std::mt19937 random(7);
-    const char alphabet[] = {'a', 'b', 'W', ' ', ' ', '\t', '\r', '\n', '\0', '&'};
-    Widths widths;
-    for (int round = 0; round < 3000; ++round) {
-        std::string text(random() % 60, 'a');
-        for (char& c : text) c = alphabet[random() % sizeof alphabet];
-        LineFrame frame = Frame(widths, static_cast<std::int64_t>(random() % 120));
-        std::uint32_t start = 0;
-        while (start < text.size()) {
-            PrintLine line = NextPrintLine(Bytes(text), Size(text), start, frame);
-            SCOPED_TRACE(testing::Message() << "round " << round << " line at " << start << " width " << frame.width);
-            ASSERT_EQ(line.start, start);
-            ASSERT_LE(line.drawEnd, line.next);
-            if (line.next == start) {
-                // Only a character too wide for an empty line takes nothing.
-                ASSERT_GT(LaidWidth(text, start, start + 1, frame), frame.width);
-                ASSERT_FALSE(Break(text[start]) || Blank(text[start]));
-                break;
-            }
-            for (std::uint32_t i = start; i < line.drawEnd; ++i) ASSERT_FALSE(Break(text[i]));
-            EXPECT_LE(LaidWidth(text, start, line.drawEnd, frame), frame.width);
-            bool brokeAtBreak = line.drawEnd < text.size() && Break(text[line.drawEnd]);
-            ExpectGap(text, line, brokeAtBreak);
-            if (line.drawEnd == line.next && line.next < text.size()) {
-                // Wrapped before a character: the word it belongs to did not fit,
-                // and a word is cut only when it fills the line alone.
-                std::uint32_t wordEnd = line.next;
-                while (wordEnd < text.size() && !Blank(text[wordEnd]) && !Break(text[wordEnd])) ++wordEnd;
-                EXPECT_GT(LaidWidth(text, start, wordEnd, frame), frame.width);
-                if (!Blank(text[line.next - 1])) {
-                    for (std::uint32_t i = start; i < line.next; ++i) EXPECT_FALSE(Blank(text[i]));
-                }
-            }
-            start = line.next;
-        }
-    }
-}
-
-TEST(PaginationTest, RunsStartAtTheirTabStopsAndStepOverNuls) {
-    Widths widths;
-    LineFrame frame = Frame(widths, 1000);
-    std::string text("\tab\t\tcd\0fg\th\t\0\0i", 16);
-    LineRuns runs(Bytes(text), PrintLine{0, Size(text), Size(text)}, frame);
-    std::vector<PrintRun> got;
-    for (PrintRun run; runs.Next(&run);) got.push_back(run);
-    EXPECT_EQ(got, (std::vector<PrintRun>{{1, 2, 40}, {5, 2, 120}, {8, 2, 150}, {11, 1, 200}, {15, 1, 260}}));
-    LineRuns none(Bytes(text), PrintLine{3, 5, 5}, frame);
-    PrintRun run;
-    EXPECT_FALSE(none.Next(&run));
-}
-
 // Records what the printer would be told; page `failStart` or `failEnd`
 // (counted from 1) fails.
 struct RecordingSink : PageSink {
@@ -162,24 +101,53 @@ struct RecordingSink : PageSink {
     std::vector<std::vector<PrintLine>> pages;
 };
 
-// Each copy is the text's lines page by page, up to a line that takes
-// nothing (a character wider than the line), which ends the copy; a page
-// that cannot be started or ended stops the print.
-TEST(PaginationTest, RandomCopiesTileTheTextPageByPage) {
-    std::mt19937 random(11);
+// Random texts are tiled by lines that fit, and each copy prints those lines
+// page by page up to a line that takes nothing (a character wider than the
+// line), which ends the copy; a page that cannot be started or ended stops
+// the print.
+TEST(PaginationTest, RandomTextsAreTiledByFittingLinesAndPrintedPageByPage) {
+    std::mt19937 random(7);
+    const char alphabet[] = {'a', 'b', 'W', ' ', ' ', '\t', '\r', '\n', '\0', '&'};
     Widths widths;
-    for (unsigned round = 0; round < 1000; ++round) {
-        std::string text(1 + random() % 200, 'a');
-        for (char& c : text) c = "abW  \r\n\t"[random() % 8];
-        PageFrame frame{Frame(widths, 10 + random() % 110), static_cast<std::uint32_t>(random() % 6)};
-        std::uint32_t copies = random() % 4;
+    for (unsigned round = 0; round < 3000; ++round) {
+        std::string text(random() % 120, 'a');
+        for (char& c : text) c = alphabet[random() % sizeof alphabet];
+        auto width = static_cast<std::int64_t>(random() % 120);
+        PageFrame frame{Frame(widths, width), static_cast<std::uint32_t>(random() % 6)};
         std::vector<PrintLine> lines;
-        for (std::uint32_t at = 0; at < text.size(); at = lines.back().next) {
-            lines.push_back(NextPrintLine(Bytes(text), Size(text), at, frame.line));
-            if (lines.back().next != at) continue;
-            lines.pop_back();
-            break;
+        for (std::uint32_t start = 0; start < text.size(); start = lines.back().next) {
+            PrintLine line = NextPrintLine(Bytes(text), Size(text), start, frame.line);
+            SCOPED_TRACE(testing::Message() << "round " << round << " line at " << start << " width "
+                                            << frame.line.width);
+            ASSERT_EQ(line.start, start);
+            ASSERT_LE(line.drawEnd, line.next);
+            if (line.next == start) {
+                // Only a character too wide for an empty line takes nothing.
+                ASSERT_GT(LaidWidth(text, start, start + 1, frame.line), frame.line.width);
+                ASSERT_FALSE(Break(text[start]) || Blank(text[start]));
+                break;
+            }
+            for (std::uint32_t i = start; i < line.drawEnd; ++i) ASSERT_FALSE(Break(text[i]));
+            EXPECT_LE(LaidWidth(text, start, line.drawEnd, frame.line), frame.line.width);
+            // The gap to the next line: at a wrap blanks, then at most one line
+            // break of one character or a pair of different ones.
+            std::string gap = text.substr(line.drawEnd, line.next - line.drawEnd);
+            bool brokeAtBreak = line.drawEnd < text.size() && Break(text[line.drawEnd]);
+            gap.erase(0, brokeAtBreak ? 0 : std::min(gap.find_first_not_of(" \t"), gap.size()));
+            EXPECT_TRUE(gap.empty() || gap == "\r" || gap == "\n" || gap == "\r\n" || gap == "\n\r") << gap;
+            if (line.drawEnd == line.next && line.next < text.size()) {
+                // Wrapped before a character: the word it belongs to did not fit,
+                // and a word is cut only when it fills the line alone.
+                std::uint32_t wordEnd = line.next;
+                while (wordEnd < text.size() && !Blank(text[wordEnd]) && !Break(text[wordEnd])) ++wordEnd;
+                EXPECT_GT(LaidWidth(text, start, wordEnd, frame.line), frame.line.width);
+                if (!Blank(text[line.next - 1])) {
+                    for (std::uint32_t i = start; i < line.next; ++i) EXPECT_FALSE(Blank(text[i]));
+                }
+            }
+            lines.push_back(line);
         }
+        std::uint32_t copies = random() % 4;
         std::size_t perCopy = frame.rows == 0 ? 0 : (lines.size() + frame.rows - 1) / frame.rows;
         std::size_t pages = perCopy * std::max<std::uint32_t>(copies, 1);
         RecordingSink sink;
@@ -201,6 +169,55 @@ TEST(PaginationTest, RandomCopiesTileTheTextPageByPage) {
     EXPECT_EQ(RowsPerPage(47, 48), 0u);
     EXPECT_EQ(RowsPerPage(-5, 48), 0u);
     EXPECT_EQ(RowsPerPage(100, 0), 0u);
+}
+
+TEST(PaginationTest, RunsStartAtTheirTabStopsAndStepOverNuls) {
+    Widths widths;
+    LineFrame frame = Frame(widths, 1000);
+    std::string text("\tab\t\tcd\0fg\th\t\0\0i", 16);
+    LineRuns runs(Bytes(text), PrintLine{0, Size(text), Size(text)}, frame);
+    std::vector<PrintRun> got;
+    for (PrintRun run; runs.Next(&run);) got.push_back(run);
+    EXPECT_EQ(got, (std::vector<PrintRun>{{1, 2, 40}, {5, 2, 120}, {8, 2, 150}, {11, 1, 200}, {15, 1, 260}}));
+    LineRuns none(Bytes(text), PrintLine{3, 5, 5}, frame);
+    PrintRun run;
+    EXPECT_FALSE(none.Next(&run));
+}
+
+TEST(PrintGeometryTest, TextRectangleScalesMarginsToThePage) {
+    const struct {
+        const char* name;
+        PageRect margins;
+        PageSize paper, page, offset;
+        PageRect expected;
+    } cases[] = {
+        // A4 in hundredths of a millimetre on a 300 dpi printer: 20 mm = 236 px.
+        {"a4_300dpi", {2000, 2500, 2000, 2500}, {21000, 29700}, {2479, 3508}, {0, 0}, {236, 295, 2243, 3213}},
+        {"letter_600dpi", {1000, 1000, 500, 750}, {8500, 11000}, {5100, 6600}, {0, 0}, {600, 600, 4800, 6150}},
+        {"printable_area_offset", {2000, 2500, 2000, 2500}, {21000, 29700}, {2479, 3508}, {50, 60},
+         {186, 235, 2193, 3153}},
+        {"no_margins", {0, 0, 0, 0}, {21000, 29700}, {2479, 3508}, {0, 0}, {0, 0, 2479, 3508}},
+        {"margins_wider_than_paper", {15000, 0, 15000, 0}, {21000, 29700}, {2100, 2970}, {0, 0},
+         {1500, 0, 600, 2970}},
+        {"huge_values_do_not_overflow", {2000000000, 0, 0, 0}, {1, 1}, {2000000000, 2}, {0, 0},
+         {2147483647, 0, 2000000000, 2}},
+        // No paper or no page in either direction: no text rectangle.
+        {"zero_paper_width", {2000, 2500, 2000, 2500}, {0, 29700}, {2479, 3508}, {0, 0}, {0, 0, 0, 0}},
+        {"zero_paper_height", {2000, 2500, 2000, 2500}, {21000, 0}, {2479, 3508}, {0, 0}, {0, 0, 0, 0}},
+        {"zero_page_width", {2000, 2500, 2000, 2500}, {21000, 29700}, {0, 3508}, {0, 0}, {0, 0, 0, 0}},
+        {"zero_page_height", {2000, 2500, 2000, 2500}, {21000, 29700}, {2479, 0}, {0, 0}, {0, 0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        PageRect r = TextRectangle(c.margins, c.paper, c.page, c.offset);
+        EXPECT_EQ(r, c.expected) << c.name << ": " << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom;
+    }
+}
+
+// Tenths of a point at the printer's resolution, cut toward zero.
+TEST(PrintGeometryTest, FontHeightTruncatesTowardZero) {
+    const std::int32_t cases[][3] = {{100, 300, -41}, {120, 300, -50}, {95, 96, -12}, {100, 720, -100},
+                                     {7, 100, 0}, {2000000000, 2000000000, INT32_MIN}};
+    for (const auto& [tenths, dpi, expected] : cases) EXPECT_EQ(PrintFontHeight(tenths, dpi), expected) << tenths;
 }
 
 }  // namespace

@@ -53,41 +53,36 @@ TEST(LanguageNamesTest, PathsAreWholeOrRefused) {
     }
 }
 
-class LanguageListTest : public ::testing::Test {
-protected:
-    void TearDown() override { SystemHeap().FailAfter(0); }
-    LanguageList list_{SystemHeap()};
-};
-
 // Many rebuilds with random counts, late files, names up to a path too long
 // and now and then no memory, checked against a plain vector of the names
 // that fitted; identifiers outside the list, also those that would wrap
 // around, name nothing.
-TEST_F(LanguageListTest, RandomRebuildsMatchAModel) {
+TEST(LanguageListTest, RandomRebuildsMatchAModel) {
+    LanguageList list(SystemHeap());
     std::mt19937 rng(12345);
     for (int round = 0; round < 300; ++round) {
         std::uint32_t capacity = rng() % 6;
         if (capacity > 0 && rng() % 8 == 0) {
             // No memory: an empty list, and the next rebuild works again.
             SystemHeap().FailAfter(1);
-            EXPECT_FALSE(list_.Reset(capacity));
+            EXPECT_FALSE(list.Reset(capacity));
             SystemHeap().FailAfter(0);
             capacity = 0;
         } else {
-            ASSERT_TRUE(list_.Reset(capacity));
+            ASSERT_TRUE(list.Reset(capacity));
         }
         std::vector<std::string> model;
         for (std::uint32_t i = rng() % 9; i > 0; --i) {
             std::string name = "L" + std::to_string(round) + "_" + std::to_string(i) + ".dll";
             if (rng() % 4 == 0) name.resize(kMaxPath - 1 + rng() % 2, 'n');
-            bool accepted = list_.Append(name.c_str());
+            bool accepted = list.Append(name.c_str());
             EXPECT_EQ(accepted, model.size() < capacity && name.size() < kMaxPath) << name.size();
             if (accepted) model.push_back(name);
         }
-        ASSERT_EQ(list_.Count(), model.size());
-        for (std::uint32_t i = 0; i < model.size(); ++i) EXPECT_EQ(list_.NameOf(10000 + i), model[i]);
+        ASSERT_EQ(list.Count(), model.size());
+        for (std::uint32_t i = 0; i < model.size(); ++i) EXPECT_EQ(list.NameOf(10000 + i), model[i]);
         for (std::uint32_t id : {0u, 9999u, 0xFFFFFFFFu, 10000 + static_cast<std::uint32_t>(model.size())}) {
-            EXPECT_EQ(list_.NameOf(id), nullptr) << id;
+            EXPECT_EQ(list.NameOf(id), nullptr) << id;
         }
     }
 }

@@ -151,7 +151,7 @@ Settings RandomSettings(std::mt19937& random) {
     return s;
 }
 
-TEST(SettingsRoundTripTest, RandomRecordsReadBackEqual) {
+TEST(SettingsRoundTripTest, RandomRecordsReadBackEqualFromTheFileAndTheFontRecord) {
     std::mt19937 random(11);
     for (int round = 0; round < 300; ++round) {
         Settings written = RandomSettings(random);
@@ -162,37 +162,23 @@ TEST(SettingsRoundTripTest, RandomRecordsReadBackEqual) {
             const std::string& text = file.values[key.name];
             ASSERT_TRUE(text.find('-') == std::string::npos) << key.name << "=" << text;
         }
+        // The font's settings go to their fields of the record and back.
+        FontRecord font = FontRecordFromSettings(written);
+        EXPECT_EQ(font.height, written.fontHeight);
+        EXPECT_EQ(font.pitchAndFamily, written.family);
+        EXPECT_STREQ(font.faceName, written.fontName);
+        Settings back = written;
+        StoreFontRecord(back, FontRecord{});
+        StoreFontRecord(back, font);
+        ExpectSameSettings(back, written);
     }
 }
 
-// The keys written at exit (the placement given, the search texts cut at a
-// line break and quoted where blanks would be lost), the font's keys in key
-// order and the recent files in list order.
-TEST(SettingsWriteTest, EachGroupWritesItsKeysInOrder) {
-    Settings s = DefaultSettings();
-    s.mruCount = 3;
-    std::strcpy(s.recent.slots[1], "B");
-    std::strcpy(s.recent.slots[2], "C");
-    s.recent.order[0] = 2;
-    s.recent.order[2] = 0;
-    std::strcpy(s.findString, "line one\r\nline two");
-    std::strcpy(s.replaceString, "  spaced  ");
-    MemoryProfile file;
-    SaveExitSettings(file, s, Placement{-8, 30, 1000, 700});
-    WriteFontSettings(file, s);
-    WriteRecentFiles(file, s);
-    EXPECT_EQ(s.x, -8);
-    EXPECT_EQ(file.writes, (std::vector<std::string>{
-                               "x", "y", "Width", "Height", "MruCount", "Maximized", "FullScr", "FindString",
-                               "ReplaceString", "FontHeight", "FontWidth", "Escapement", "Orientation", "Weight",
-                               "Italic", "Underline", "Strikeout", "Charset", "OutPrecision", "ClipPrecision",
-                               "Quality", "Family", "Name", "MruCount", "MRU0", "MRU1", "MRU2"}));
-    EXPECT_EQ(file.values["x"] + " " + file.values["FindString"] + " " + file.values["ReplaceString"],
-              "4294967288 line one \"  spaced  \"");
-    EXPECT_EQ(file.values["MRU0"] + file.values["MRU1"] + file.values["MRU2"], "CB");
-}
-
-TEST(OptionSettingsTest, TogglesAreWrittenAtOnceDialogValuesLater) {
+// Toggles are written at once, dialog values later. At exit the placement
+// given and the search texts, cut at a line break and quoted where blanks
+// would be lost; then the font's keys in key order and the recent files in
+// list order.
+TEST(SettingsWriteTest, EachChangeWritesItsKeysInOrder) {
     MemoryProfile file;
     Settings s = DefaultSettings();
     EXPECT_EQ(ToggleSetting(s, file, &Settings::findCase), 0);
@@ -204,28 +190,80 @@ TEST(OptionSettingsTest, TogglesAreWrittenAtOnceDialogValuesLater) {
         StoreSpacing(s, &Settings::leftMargin, pixels);
         EXPECT_EQ(s.leftMargin, std::clamp<std::int64_t>(pixels, 0, 1000));
     }
-    EXPECT_EQ(file.writes, (std::vector<std::string>{"FindCase", "FindCase", "FindDirection", "MruCount"}));
     EXPECT_EQ(file.values, (std::map<std::string, std::string>{{"FindCase", "1"}, {"FindDirection", "0"},
                                                                 {"MruCount", "0"}}));
+    s.mruCount = 3;
+    std::strcpy(s.recent.slots[1], "B");
+    std::strcpy(s.recent.slots[2], "C");
+    s.recent.order[0] = 2;
+    s.recent.order[2] = 0;
+    std::strcpy(s.findString, "line one\r\nline two");
+    std::strcpy(s.replaceString, "  spaced  ");
+    SaveExitSettings(file, s, Placement{-8, 30, 1000, 700});
+    WriteFontSettings(file, s);
+    WriteRecentFiles(file, s);
+    EXPECT_EQ(s.x, -8);
+    EXPECT_EQ(file.writes, (std::vector<std::string>{
+                               "FindCase", "FindCase", "FindDirection", "MruCount", "x", "y", "Width", "Height",
+                               "MruCount", "Maximized", "FullScr", "FindString", "ReplaceString", "FontHeight",
+                               "FontWidth", "Escapement", "Orientation", "Weight", "Italic", "Underline",
+                               "Strikeout", "Charset", "OutPrecision", "ClipPrecision", "Quality", "Family", "Name",
+                               "MruCount", "MRU0", "MRU1", "MRU2"}));
+    EXPECT_EQ(file.values["x"] + " " + file.values["FindString"] + " " + file.values["ReplaceString"],
+              "4294967288 line one \"  spaced  \"");
+    EXPECT_EQ(file.values["MRU0"] + file.values["MRU1"] + file.values["MRU2"], "CB");
 }
 
-// Every font setting goes to its field of the record and back; a face name
-// field without terminator is cut to 31 characters.
-TEST(FontRecordTest, EveryFieldGoesToTheRecordAndBack) {
+// A face name field without terminator is cut to 31 characters.
+TEST(FontRecordTest, AnUnterminatedFaceNameIsCut) {
     Settings s = DefaultSettings();
-    std::int32_t value = 0;
-    for (const IntKey& key : kIntKeys) s.*key.member = ++value;  // all different
-    FontRecord f = FontRecordFromSettings(s);
-    EXPECT_EQ(f.height, s.fontHeight);
-    EXPECT_EQ(f.pitchAndFamily, s.family);
-    EXPECT_STREQ(f.faceName, "Lucida Console");
-    Settings back = s;
-    StoreFontRecord(back, FontRecord{});
-    StoreFontRecord(back, f);
-    ExpectSameSettings(back, s);
+    FontRecord f{};
     for (char& c : f.faceName) c = 'A';
     StoreFontRecord(s, f);
     EXPECT_EQ(std::string(s.fontName), std::string(31, 'A'));
+}
+
+// Written as unsigned decimal, which reads back; the number forms read are
+// checked with every key of the settings file. A refused text leaves the
+// value alone.
+TEST(SettingNumberTest, RandomValuesRoundTripAndLongTextsAreRefused) {
+    std::int32_t value = 12345;
+    EXPECT_FALSE(ParseSettingNumber(nullptr, &value));
+    EXPECT_FALSE(ParseSettingNumber((std::string(64, '0') + "9").c_str(), &value));
+    EXPECT_FALSE(ParseSettingNumber("1x", &value));
+    EXPECT_EQ(value, 12345);
+    EXPECT_TRUE(ParseSettingNumber((std::string(63, '0') + "9").c_str(), &value));
+    EXPECT_EQ(value, 9);
+    std::mt19937 random(7);
+    for (int i = 0; i < 10000; ++i) {
+        auto written = static_cast<std::int32_t>(random());
+        char text[kSettingNumberSize];
+        FormatSettingNumber(text, written);
+        ASSERT_NE(text[0], '-');
+        ASSERT_TRUE(ParseSettingNumber(text, &value));
+        ASSERT_EQ(value, written);
+    }
+}
+
+// Cut at the first line break, and quoted where the profile functions would
+// drop blanks or a pair of quotation marks; refused when it does not fit.
+TEST(ProfileTextTest, CutAtLineBreakAndQuotedWhenItWouldChange) {
+    const struct {
+        const char* text;
+        std::size_t size;
+        const char* prepared;  // null: refused, the destination emptied
+    } cases[] = {
+        {"plain text", 300, "plain text"}, {"first\r\nsecond", 300, "first"}, {"first\nsecond", 300, "first"},
+        {"\rall gone", 300, ""}, {" lead", 300, "\" lead\""}, {"trail\t", 300, "\"trail\t\""},
+        {"\"quoted\"", 300, "\"\"quoted\"\""}, {"'single'", 300, "\"'single'\""}, {"\"half", 300, "\"half"},
+        {"\"", 300, "\""}, {"'x\"", 300, "'x\""}, {"a \"b\" c", 300, "a \"b\" c"}, {" x\nrest ", 300, "\" x\""},
+        {"abc", 4, "abc"}, {"abcd", 4, nullptr}, {" ab", 5, nullptr}, {" ab", 6, "\" ab\""}, {"x", 0, nullptr}};
+    for (const auto& c : cases) {
+        std::string buffer(c.size + 1, '#');
+        EXPECT_EQ(PrepareProfileText(buffer.data(), c.size, c.text), c.prepared != nullptr) << c.text;
+        if (c.size == 0) continue;
+        EXPECT_STREQ(buffer.c_str(), c.prepared ? c.prepared : "") << c.text;
+    }
 }
 
 }  // namespace

@@ -27,19 +27,15 @@ struct ToolCase {
 const ToolCase kCases[] = {
     {"lower", IDM_LOWER_CASE, "AbC1\xC9\xE9\0Z"s, "abc1\xE9\xE9\0z"s, 0, 8},
     {"upper", IDM_UPPER_CASE, "aBc1\xE9\xFF\xDF\0z"s, "ABC1\xC9\x9F\xDF\0Z"s, 0, 9},
-    {"invert_ascii", IDM_INVERT_CASE, "aB1", "Ab1", 0, 3},
-    {"invert_accented", IDM_INVERT_CASE, "\xC9\xE9\x8A\x9A\xD7\xF7\xDF" "5\0"s,
-     "\xE9\xC9\x9A\x8A\xD7\xF7\xDF" "5\0"s, 0, 9},
+    {"invert", IDM_INVERT_CASE, "aB\xC9\xE9\x8A\x9A\xD7\xF7\xDF" "5\0"s,
+     "Ab\xE9\xC9\x9A\x8A\xD7\xF7\xDF" "5\0"s, 0, 11},
     {"reverse_crlf", IDM_REVERSE, "ab\r\nc", "c\r\nba", 0, 5},
     {"bold_empty", IDM_TAG_BOLD, "", "<b></b>", 3, 3},
     {"italic", IDM_TAG_ITALIC, "x", "<i>x</i>", 0, 8},
     {"bold_nul", IDM_TAG_BOLD, "\0"s, "<b>\0</b>"s, 0, 8},
     {"paragraph_empty", IDM_TAG_PARAGRAPH, "", "<p></p>", 3, 3},
     {"paragraphs_two", IDM_TAG_PARAGRAPH, "a\r\n\r\nb", "<p>a</p>\r\n<p>b</p>", 0, 18},
-    {"paragraph_three_breaks", IDM_TAG_PARAGRAPH, "\r\n\r\n\r\n", "<p></p>\r\n<p>\r\n</p>", 0, 18},
     {"remove_pairs", IDM_REMOVE_TAGS, "x<b>y</b>z", "xyz", kNotSet, kNotSet},
-    {"remove_then_unmatched", IDM_REMOVE_TAGS, "<b>a<b", "a<b", kNotSet, kNotSet},
-    {"remove_nul_inside", IDM_REMOVE_TAGS, "a\0<\0>b\0"s, "a\0b\0"s, kNotSet, kNotSet},
 };
 
 class TextToolTest : public ::testing::TestWithParam<ToolCase> {
@@ -77,14 +73,16 @@ TEST(TextToolRandomTest, AgreesWithPlainModels) {
         std::string text;
         for (int n = rng() % 16; n > 0; --n) text += kPieces[rng() % std::size(kPieces)];
         SCOPED_TRACE("round " + std::to_string(round));
-        std::string reversed = Apply(IDM_REVERSE, text);
+        // What follows the selection could complete a break or a tag; no tool may read it.
+        std::string followed = text + "\n\r\n";
+        std::string reversed = Apply(IDM_REVERSE, followed, text.size());
         ASSERT_EQ(reversed, ReverseModel(text));
         // Only a lone LF before a lone CR can make a new pair when reversed.
         if (text.find("\n\r") == std::string::npos) {
             ASSERT_EQ(Apply(IDM_REVERSE, reversed), text);
         }
-        ASSERT_EQ(Apply(IDM_REMOVE_TAGS, text), RemoveTagsModel(text));
-        ASSERT_EQ(Apply(IDM_TAG_PARAGRAPH, text), ParagraphsModel(text));
+        ASSERT_EQ(Apply(IDM_REMOVE_TAGS, text + ">", text.size()), RemoveTagsModel(text));
+        ASSERT_EQ(Apply(IDM_TAG_PARAGRAPH, followed, text.size()), ParagraphsModel(text));
     }
 }
 

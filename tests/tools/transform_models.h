@@ -2,8 +2,8 @@
 // The text tools' rules written as they read, for the unit tests and the
 // fuzz target: code page 1252's letter cases, and plain models of reversal,
 // tag removal and paragraphs.
+#include <algorithm>
 #include <string>
-#include <vector>
 
 #include "tools/text_transforms.h"
 
@@ -36,27 +36,24 @@ inline const CaseTable& Cases() {
     return cases;
 }
 
-// The tool's result as a string, or "<no memory>".
-inline std::string Apply(unsigned command, const std::string& text) {
+// The tool's result as a string, or "<no memory>"; the tool gets the first
+// `length` bytes of `text`.
+inline std::string Apply(unsigned command, const std::string& text, std::size_t length = std::string::npos) {
     ToolText out(SystemHeap());
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-    if (!TransformText(command, Cases(), bytes, static_cast<std::uint32_t>(text.size()), out)) return "<no memory>";
+    auto size = static_cast<std::uint32_t>(std::min(length, text.size()));
+    if (!TransformText(command, Cases(), bytes, size, out)) return "<no memory>";
     return std::string(reinterpret_cast<const char*>(out.Bytes()), out.Length());
 }
 
 // Plain models of the rules, written as the rules read.
 inline std::string ReverseModel(const std::string& text) {
-    std::vector<std::string> characters;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text.compare(i, 2, "\r\n") == 0) {
-            characters.push_back("\r\n");
-            ++i;
-        } else {
-            characters.push_back(text.substr(i, 1));
-        }
-    }
     std::string result;
-    for (auto it = characters.rbegin(); it != characters.rend(); ++it) result += *it;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        bool pair = text.compare(i, 2, "\r\n") == 0;  // one character
+        result.insert(0, pair ? std::string("\r\n") : text.substr(i, 1));
+        i += pair ? 1 : 0;
+    }
     return result;
 }
 

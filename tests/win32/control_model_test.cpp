@@ -2,6 +2,7 @@
 // selecting, clipboard, undo and redo, histories, modes) against the plain
 // editing model: after every message the bytes, selection, caret, histories,
 // flags and what the parent heard must agree with the model.
+#include <algorithm>
 #include <random>
 #include <string>
 
@@ -31,6 +32,8 @@ protected:
     Expected SendRandomMessage();
     void ApplyToModel(const Expected& want);
     void ExpectModel(const std::string& what);
+    void ExpectLines(const std::string& what);
+    void AdoptNewDocument(bool terminated);
 
     std::mt19937 rng_{5};
     std::string sent_;  // which message the step sent
@@ -45,6 +48,10 @@ Expected ControlModelTest::SendRandomMessage() {
     steppedBack_ = false;
     bool ctrl = Below(3) == 0;
     std::uint32_t length = model_.Length();
+    if (roll < 2) {
+        AdoptNewDocument(roll == 0);
+        return Expected::Of(Expected::Nothing);
+    }
     if (roll < 30) {
         static const std::uint8_t kKeys[] = {'a', 'b', ' ', ';', '\r', '\n', '\t', 0, 0xE9};
         std::uint8_t key = kKeys[Below(std::size(kKeys))];
@@ -93,13 +100,27 @@ Expected ControlModelTest::SendRandomMessage() {
         bool cut = roll >= 76;
         if (!cut && ctrl) {
             Press(VK_INSERT, true);  // Ctrl+Insert copies
+        } else if (cut) {
+            Send(WM_CUT);
         } else {
-            Send(cut ? WM_CUT : WM_COPY);
+            EXPECT_EQ(Send(WM_COPY), selected.empty() ? 0 : 1) << sent_;
         }
-        if (!selected.empty()) clipboard_ = {selected};
+        if (!selected.empty()) {  // other programs read the bytes and one zero
+            clipboard_ = {selected};
+            OpenClipboard(parent);
+            HGLOBAL block = GetClipboardData(CF_TEXT);
+            std::size_t size = std::min<std::size_t>(GlobalSize(block), selected.size() + 1);
+            EXPECT_EQ(std::string(static_cast<const char*>(GlobalLock(block)), size), selected + '\0') << sent_;
+            GlobalUnlock(block);
+            CloseClipboard();
+        }
         return cut && !selected.empty() ? model_.Replace("", true) : Expected::Of(Expected::Nothing);
     }
     if (roll < 82) {
+        if (Below(3) == 0) {  // another program's text, where a lone CR or LF breaks no line
+            clipboard_ = {"p" + RandomText(false)};
+            OfferPlainText(parent, clipboard_[0]);
+        }
         if (ctrl) {
             Press(VK_INSERT, false, true);  // Shift+Insert pastes
         } else {
@@ -125,8 +146,13 @@ Expected ControlModelTest::SendRandomMessage() {
     } else if (roll < 95) {
         model_.showControlChars = !model_.showControlChars;
         Send(EVM_SHOWCONTROLCHARS, model_.showControlChars);
-    } else {
-        Send(WM_CHAR, Below(2) == 0 ? 8 : 127);  // the keys come as WM_KEYDOWN; these characters are ignored
+    } else {  // ignored: characters of keys that come as WM_KEYDOWN, unknown messages, the window's caption
+        static const UINT kIgnored[][2] = {{WM_CHAR, 8}, {WM_CHAR, 127}, {1048, 1}, {1054, 1},
+                                           {EVM_REPLACEBYTES + 1, 1}, {WM_SETTEXT, 0}};
+        const UINT* m = kIgnored[Below(std::size(kIgnored))];
+        LRESULT answer = Send(m[0], m[1], reinterpret_cast<LPARAM>("caption"));
+        EXPECT_EQ(m[0] == WM_SETTEXT ? 0 : answer, 0) << sent_;
+        sent_ += " (ignored)";
     }
     return Expected::Of(Expected::Refused);
 }
@@ -156,6 +182,50 @@ void ControlModelTest::ExpectModel(const std::string& what) {
     ASSERT_EQ(Send(EVM_GETOVERWRITE), model_.overwrite ? 1 : 0) << what;
 }
 
+// Hands the control a new document in a block of its own (none for an empty
+// one) by EM_SETHANDLE, read to its first NUL, or by EVM_SETTEXTHANDLE with a
+// length that may claim far more: neither reads past the block's end.
+void ControlModelTest::AdoptNewDocument(bool terminated) {
+    std::string text = RandomText(true);
+    HGLOBAL old = reinterpret_cast<HGLOBAL>(Send(EM_GETHANDLE));
+    HGLOBAL block = text.empty() ? nullptr : GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, text.size());
+    std::string held;
+    if (block != nullptr) {
+        auto* bytes = static_cast<char*>(GlobalLock(block));
+        text.copy(bytes, text.size());
+        held.assign(bytes, GlobalSize(block));
+        GlobalUnlock(block);
+    }
+    std::size_t claim = Below(2) == 0 ? text.size() : 1u << 30;
+    UINT message = terminated ? UINT{EM_SETHANDLE} : UINT{EVM_SETTEXTHANDLE};
+    Send(message, reinterpret_cast<WPARAM>(block), static_cast<LPARAM>(claim));
+    GlobalFree(old);  // the caller releases the block it replaced
+    model_.text = held.substr(0, terminated ? held.find('\0') : claim);
+    model_.SetSelection(0, 0);
+    model_.undo.clear();
+    model_.redo.clear();
+    model_.modified = false;
+    sent_ += " (new document)";
+    EXPECT_GE(GlobalSize(reinterpret_cast<HGLOBAL>(Send(EM_GETHANDLE))), model_.Length() + 65536u) << "room to grow";
+}
+
+// The line queries agree with the model's lines, which only CR LF ends.
+void ControlModelTest::ExpectLines(const std::string& what) {
+    std::vector<std::uint32_t> starts{0};
+    for (std::size_t at = model_.text.find("\r\n"); at != std::string::npos; at = model_.text.find("\r\n", at + 2)) {
+        starts.push_back(static_cast<std::uint32_t>(at + 2));
+    }
+    ASSERT_EQ(Send(EM_GETLINECOUNT), static_cast<LRESULT>(starts.size())) << what;
+    std::uint32_t line = Below(static_cast<std::uint32_t>(starts.size()) + 1);
+    bool inside = line < starts.size();
+    std::uint32_t next = line + 1 < starts.size() ? starts[line + 1] : model_.Length();
+    ASSERT_EQ(Send(EM_LINEINDEX, line), inside ? static_cast<LRESULT>(starts[line]) : -1) << what;
+    ASSERT_EQ(Send(EVM_GETLINESIZE, line), inside ? static_cast<LRESULT>(next - starts[line]) : 0) << what;
+    std::uint32_t offset = Below(model_.Length() + 3);
+    auto lineOf = std::upper_bound(starts.begin(), starts.end(), offset) - starts.begin() - 1;
+    ASSERT_EQ(Send(EVM_LINEFROMCHAR, 0, offset), lineOf) << what << ", offset " << offset;
+}
+
 TEST_F(ControlModelTest, MessagesAgreeWithThePlainModel) {
     ASSERT_TRUE(OpenClipboard(parent));
     EmptyClipboard();
@@ -182,11 +252,20 @@ TEST_F(ControlModelTest, MessagesAgreeWithThePlainModel) {
             ASSERT_EQ(carets.size(), 1u) << what << ": the parent shows the new mode at once";
         }
         for (const Notification& n : carets) ASSERT_TRUE(n.sent) << what;
+        if (sent_.find("ignored") != std::string::npos) {
+            ASSERT_TRUE(Log().received.empty()) << what;
+        }
         if (!carets.empty()) {
             ASSERT_EQ(carets.back().wParam, model_.CaretLine()) << what;
             ASSERT_EQ(carets.back().lParam, static_cast<LPARAM>(model_.CaretColumn())) << what;
         }
         ASSERT_NO_FATAL_FAILURE(ExpectModel(what));
+        ASSERT_NO_FATAL_FAILURE(ExpectLines(what));
+        if (sent_.find("new document") != std::string::npos) {  // its caret is posted
+            PumpMessages();
+            ASSERT_EQ(Log().Of(EVN_CARETPOS).size(), 1u) << what;
+            ASSERT_FALSE(Log().Of(EVN_CARETPOS)[0].sent) << what;
+        }
     }
     if (model_.overwrite) Press(VK_INSERT);  // the mode outlives the window
 }

@@ -1,13 +1,16 @@
-// EditView's message interface, driven as the application drives it: adopted
-// blocks, line queries at their edges, messages it ignores, settings that
-// answer their old value, the clipboard as other programs see it, and
-// creation limits.
-#include <algorithm>
-#include <cstring>
+// EditView's message interface, driven as the application drives it: answers
+// that overflow, direct calls, settings that answer their old value, creation
+// limits, and editing where it meets its limits and the system (a text that
+// cannot grow, a full undo history, a fault, files, replace-all, the user's
+// code page). The random driver in control_model_test.cpp holds the plain
+// editing, adopted blocks, line queries, ignored messages and the clipboard
+// to the model.
 #include <string>
 
 #include "common/memory_blocks.h"
 #include "editview/editview.h"
+#include "editview/search/search_request.h"
+#include "temp_folder.h"
 #include "test_window.h"
 
 namespace velmo::test {
@@ -15,67 +18,18 @@ namespace {
 
 using EditViewMessages = EditViewTest;
 
-// Adopted blocks are read no further than their size, whatever length they claim.
-TEST_F(EditViewMessages, AdoptedBlocksAreNeverReadPastTheirSize) {
-    auto adopt = [this](UINT message, SIZE_T bytes, const std::string& text, LPARAM length) {
-        HGLOBAL old = reinterpret_cast<HGLOBAL>(Send(EM_GETHANDLE));
-        HGLOBAL block = bytes == 0 ? nullptr : GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
-        if (block != nullptr) {
-            std::memcpy(GlobalLock(block), text.data(), std::min<SIZE_T>(text.size(), GlobalSize(block)));
-            GlobalUnlock(block);
-        }
-        SIZE_T size = block == nullptr ? 0 : GlobalSize(block);
-        Send(message, reinterpret_cast<WPARAM>(block), length);
-        GlobalFree(old);
-        return size;
-    };
-    SIZE_T size = adopt(EM_SETHANDLE, 40, std::string(64, 'a'), 0);  // filled: no terminator anywhere
-    EXPECT_EQ(Text(), std::string(size, 'a'));
-    adopt(EM_SETHANDLE, 64, "hi\r\nyou", 0);
-    EXPECT_EQ(Text(), "hi\r\nyou");
-    EXPECT_EQ(Send(EM_GETLINECOUNT), 2);
-    size = adopt(EVM_SETTEXTHANDLE, 8, "", 1 << 30);
-    EXPECT_EQ(static_cast<SIZE_T>(Send(WM_GETTEXTLENGTH)), size);
-    adopt(EVM_SETTEXTHANDLE, 0, "", 0);  // handle 0: a new empty document
-    EXPECT_EQ(Send(WM_GETTEXTLENGTH), 0);
-    EXPECT_GE(GlobalSize(reinterpret_cast<HGLOBAL>(Send(EM_GETHANDLE))), 65536u);  // with room to grow
-    EXPECT_TRUE(Log().Of(EVN_CARETPOS).empty());  // a new document's caret is posted
-    PumpMessages();
-    ASSERT_FALSE(Log().Of(EVN_CARETPOS).empty());
-    EXPECT_FALSE(Log().Of(EVN_CARETPOS)[0].sent);
-}
-
-TEST_F(EditViewMessages, QueriesAtTheEdges) {
+// EM_GETSEL fills the cells when its packed answer overflows, and allows null cells;
+// a direct call acts as a sent message.
+TEST_F(EditViewMessages, SelectionAnswersAndDirectCalls) {
     SetText(std::string(70000, 'x'));
     Send(EM_SETSEL, 70000, 70000);
     DWORD start = 0, end = 0;
     EXPECT_EQ(Send(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end)), -1);
-    EXPECT_EQ(start, 70000u);  // the cells are filled when the answer overflows
+    EXPECT_EQ(start, 70000u);
     EXPECT_EQ(end, 70000u);
-    SetText(std::string("ab\r\nc\rd\ne\0f\r\n", 13));
-    Send(EM_SETSEL, 10, 20);
-    EXPECT_EQ(Send(EM_GETSEL, 0, 0), (13 << 16) | 10);  // null cells are allowed
-    EXPECT_EQ(Send(EM_LINEINDEX, 3), -1);
-    EXPECT_EQ(Send(EVM_GETLINESIZE, 1), 9);
-    EXPECT_EQ(Send(EVM_GETLINESIZE, 7), 0);
-    EXPECT_EQ(Send(EVM_LINEFROMCHAR, 0, 3), 0);  // between CR and LF
-    EXPECT_EQ(Send(EVM_LINEFROMCHAR, 0, 5000), 2);
-}
-
-TEST_F(EditViewMessages, IgnoredMessagesChangeNothingAndDirectCallsActAsSent) {
-    SetText("keep\r\nme");
-    PumpMessages();
-    Play("sel=2,2");
-    const UINT ignored[][2] = {{WM_CHAR, 8}, {WM_CHAR, 127}, {1048, 1}, {1054, 1}, {EVM_REPLACEBYTES + 1, 1}};
-    for (const auto& m : ignored) EXPECT_EQ(Send(m[0], m[1], 1), 0) << m[0];
-    Send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>("caption"));  // the window's caption, never the document
-    EXPECT_EQ(Text(), "keep\r\nme");
-    EXPECT_EQ(Send(EVM_GETCARETINDEX), 2);
-    EXPECT_EQ(Send(EM_GETMODIFY), 0);
-    EXPECT_TRUE(Log().received.empty());
     auto dispatch = reinterpret_cast<WNDPROC>(Send(EVM_GETDISPATCHPROC));
     dispatch(edit, EM_SETSEL, 3, 4);
-    EXPECT_EQ(Send(EM_GETSEL), (4 << 16) | 3);
+    EXPECT_EQ(Send(EM_GETSEL, 0, 0), (4 << 16) | 3);
     EXPECT_EQ(dispatch(edit, EVM_FILEIO, 0, 0), 1);
     EXPECT_EQ(Send(WM_GETTEXTLENGTH), 0);
 }
@@ -94,24 +48,6 @@ TEST_F(EditViewMessages, EachColourAndMarkerSettingAnswersItsOwnOldValue) {
     EXPECT_EQ(Send(EVM_MARKLINE, 4), 1);
     EXPECT_EQ(Send(EVM_MARKLINE, 4), 0);
     for (WPARAM line = 100; line < 400; ++line) ASSERT_EQ(Send(EVM_MARKLINE, line), 1) << line;  // past the first block
-}
-
-TEST_F(EditViewMessages, OtherProgramsSeeTheSelectionAndOneZero) {
-    SetText("hello\r\nworld");
-    Send(EM_SETSEL, 3, 9);
-    EXPECT_EQ(Send(WM_COPY), 1);
-    Send(EM_SETSEL, 4, 4);
-    EXPECT_EQ(Send(WM_COPY), 0);  // nothing selected: the clipboard stays
-    ASSERT_TRUE(OpenClipboard(parent));
-    auto block = GetClipboardData(CF_TEXT);
-    std::string copied(static_cast<const char*>(GlobalLock(block)), GlobalSize(block));
-    GlobalUnlock(block);
-    CloseClipboard();
-    EXPECT_EQ(copied.substr(0, 7), std::string("lo\r\nwo\0", 7));
-    OfferPlainText(parent, "x\ry\nz\r\nw");  // as it stands: only CR LF breaks a line
-    Send(WM_PASTE);
-    EXPECT_EQ(Text(), "hellx\ry\nz\r\nwo\r\nworld");
-    EXPECT_EQ(Send(EM_GETLINECOUNT), 3);
 }
 
 // The state record is the process's one: a second control would take it over,
@@ -142,6 +78,133 @@ TEST_F(EditViewMessages, OnlyOneWholeControlIsEverCreated) {
     Send(EVM_FILEIO, 0, 0);
     SetText("works");
     EXPECT_EQ(Text(), "works");
+}
+
+class EditingTest : public EditViewTest {
+protected:
+    LRESULT Replace(const char* text) { return Send(EM_REPLACESEL, 1, reinterpret_cast<LPARAM>(text)); }
+    LRESULT Search(std::uint32_t operation, const char* find, const char* with, bool ignoreCase = false) {
+        SearchRequest request{operation, 1, ignoreCase ? 1u : 0u, find, with};
+        return Send(EVM_SEARCH, reinterpret_cast<WPARAM>(&request));
+    }
+    // Mode 1 loads the folder's file `name`, mode 2 saves it.
+    LRESULT FileIo(WPARAM mode, const std::string& name) {
+        return Send(EVM_FILEIO, mode, reinterpret_cast<LPARAM>((folder.path() + name).c_str()));
+    }
+    TempFolder folder;
+};
+
+TEST_F(EditingTest, TextThatCannotGrowSendsMaxText) {
+    SetText(std::string(65536, 'a'));
+    Play("sel=0,0");
+    SystemHeap().FailAfter(1, 100);
+    EXPECT_EQ(Replace(std::string(70000, 'b').c_str()), 0);
+    SystemHeap().FailAfter(0);
+    EXPECT_EQ(Text(), std::string(65536, 'a'));
+    EXPECT_EQ(Log().CommandCodes(), std::vector<WORD>{EN_MAXTEXT});
+    EXPECT_TRUE(Log().Of(EVN_CARETPOS).empty());
+    EXPECT_EQ(Send(EM_CANUNDO), 0);
+    EXPECT_EQ(Send(EM_GETMODIFY), 0);
+}
+
+TEST_F(EditingTest, FullUndoHistoryAsksTheParent) {
+    std::string original(100000, 'q');
+    SetText(original);
+    Play("sel=0,-1");
+    Log().historyFullAnswer = IDNO;
+    SystemHeap().FailAfter(1, 100);  // the undo pool cannot take 100 000 bytes
+    EXPECT_EQ(Replace("x"), 0);
+    EXPECT_EQ(Log().CommandCodes(), std::vector<WORD>{EVN_UNDOFULL});
+    EXPECT_EQ(Text(), original);
+    Log().Clear();
+    Log().historyFullAnswer = IDYES;
+    EXPECT_EQ(Replace("x"), 1);
+    SystemHeap().FailAfter(0);
+    EXPECT_EQ(Log().CommandCodes(), (std::vector<WORD>{EVN_UNDOFULL, EN_CHANGE}));
+    EXPECT_EQ(Log().received.size(), 3u);  // and the caret last
+    EXPECT_EQ(Log().received.back().message, static_cast<UINT>(EVN_CARETPOS));
+    EXPECT_EQ(Text(), "x");
+    EXPECT_EQ(Send(EM_CANUNDO), 0);  // made without a record: the history is emptied
+}
+
+TEST_F(EditingTest, FaultWhileReplacingIsReportedAndRecovered) {
+    SetText("safe");
+    Play("sel=0,0");
+    Send(EM_REPLACESEL, 1, 16);  // a pointer no program owns
+    EXPECT_EQ(Text(), "safe");
+    ASSERT_FALSE(Log().received.empty());
+    EXPECT_EQ(Log().received[0].message, static_cast<UINT>(WM_NULL));  // the reporter
+    EXPECT_STREQ(reinterpret_cast<const char*>(Log().received[0].lParam), "Error 3");
+    EXPECT_EQ(Log().Of(WM_CLOSE).size(), 1u);
+    EXPECT_EQ(Log().received.size(), 2u);
+    // Nothing stays locked or busy: the control goes on working.
+    EXPECT_EQ(GlobalFlags(reinterpret_cast<HGLOBAL>(Send(EM_GETHANDLE))) & GMEM_LOCKCOUNT, 0u);
+    Send(WM_CHAR, '!');
+    EXPECT_EQ(Text(), "!safe");
+}
+
+TEST_F(EditingTest, FilesKeepTheirBytesAndFailuresKeepFileAndDocument) {
+    const std::string bytes("line\r\nlone\rcr\nlf\0nul\r\n\xff\x80 end", 31);
+    SetText(bytes);
+    Send(EM_SETMODIFY, 1);
+    ASSERT_EQ(FileIo(2, "a.txt"), 1);
+    EXPECT_EQ(Send(EM_GETMODIFY), 0);
+    SetText("old text");
+    ASSERT_EQ(FileIo(1, "a.txt"), 1);
+    EXPECT_EQ(FileBytes(folder.path() + "a.txt"), bytes);
+    EXPECT_EQ(Text(), bytes);
+    EXPECT_EQ(Send(EM_GETLINECOUNT), 3);
+    EXPECT_GE(GlobalSize(reinterpret_cast<HGLOBAL>(Send(EM_GETHANDLE))), bytes.size() + 65536);
+    SetFileAttributesA((folder.path() + "a.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    SetText("new words");
+    Send(EM_SETMODIFY, 1);
+    EXPECT_EQ(FileIo(2, "a.txt"), 0);
+    EXPECT_EQ(FileBytes(folder.path() + "a.txt"), bytes);
+    EXPECT_EQ(Send(EM_GETMODIFY), 1);
+    EXPECT_EQ(FileIo(1, "missing.txt"), 0);  // and a failed load keeps the document
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(Text(), "new words");
+    EXPECT_EQ(Send(EM_GETMODIFY), 1);
+    SetFileAttributesA((folder.path() + "a.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+    WIN32_FIND_DATAA found;  // and no temporary file is left behind
+    HANDLE search = FindFirstFileA((folder.path() + "vel*").c_str(), &found);
+    EXPECT_EQ(search, INVALID_HANDLE_VALUE);
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
+    SetText("");
+    ASSERT_EQ(FileIo(2, "empty.txt"), 1);
+    SetText("x");
+    ASSERT_EQ(FileIo(1, "empty.txt"), 1);
+    EXPECT_EQ(Send(WM_GETTEXTLENGTH), 0);
+    EXPECT_EQ(FileIo(2, "no-such-folder\\a.txt"), 0);
+    EXPECT_EQ(Send(EVM_FILEIO, 2, reinterpret_cast<LPARAM>(std::string(300, 'p').c_str())), 0);
+}
+
+TEST_F(EditingTest, ReplaceAllStartsFromTheTopAndPostsTheCaret) {
+    SetText(Lines(200, "line of a text"));
+    PumpMessages();
+    Play("sel=3000,3000 show");
+    ASSERT_GT(View().firstVisibleRow, 0u);
+    EXPECT_EQ(Search(SEARCH_REPLACE_ALL, " of a text", ""), 200);
+    EXPECT_EQ(Send(EVM_GETSEARCHERROR), 0);
+    EXPECT_EQ(View().firstVisibleRow, 0u);
+    EXPECT_EQ(Send(EM_GETMODIFY), 0);           // the caller sets it
+    EXPECT_TRUE(Log().CommandCodes().empty());  // no EN_CHANGE
+    Log().Clear();
+    PumpMessages();
+    std::vector<Notification> carets = Log().Of(EVN_CARETPOS);
+    ASSERT_EQ(carets.size(), 1u);
+    EXPECT_FALSE(carets[0].sent);
+    EXPECT_EQ(carets[0].wParam, 0u);
+}
+
+TEST_F(EditingTest, IgnoringCaseFollowsTheCodePage) {
+    char upper[] = "\xe4";
+    CharUpperBuffA(upper, 1);
+    if (upper[0] != '\xc4') GTEST_SKIP() << "the code page has no upper case of this letter";
+    SetText("abc x\xc4" "BC");
+    EXPECT_EQ(Search(SEARCH_FIND, "\xe4" "bc", ""), 0);
+    EXPECT_NE(Search(SEARCH_FIND, "\xe4" "bc", "", true), 0);
+    EXPECT_EQ(Send(EM_GETSEL), (8 << 16) | 5);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Language libraries on a real window with a real menu: the version check,
-// start-up and its fallback, the Language submenu and switching at run time.
+// start-up and its fallback, the Language submenu and switching at run time;
+// and what each shipped translation must keep of the English strings.
 #include "settings/language_library.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +31,8 @@ void WriteLanguage(std::uint32_t language) { calls.push_back("write " + std::to_
 void RefreshStatus() { calls.push_back("status"); }
 
 std::string Built(const std::string& name) { return test::DistFolder() + "Languages\\" + name + ".dll"; }
-std::string Fixture(const std::string& name) { return test::FixtureFolder() + name + ".dll"; }
+// Fixture libraries built beside the test program.
+std::string Fixture(const std::string& name) { return test::ExeFolder() + "fixtures\\" + name + ".dll"; }
 
 bool Checked(HMENU menu, UINT command) { return (GetMenuState(menu, command, MF_BYCOMMAND) & MF_CHECKED) != 0; }
 
@@ -40,21 +42,18 @@ protected:
         messages.clear();
         calls.clear();
         SetLanguageMessageBox(Record);
+        CreateDirectoryA(Languages().c_str(), nullptr);
     }
     void TearDown() override {
         DestroyWindow(window_);
         ReleaseLanguage();
         SystemHeap().FailAfter(0);
         SetLanguageMessageBox(nullptr);
-        for (const std::string& file : files_) DeleteFileA(file.c_str());
-        RemoveDirectoryA(Languages().c_str());
     }
     const char* Folder() const { return folder_.path().c_str(); }  // the program folder
     std::string Languages() const { return folder_.path() + "Languages\\"; }
     void Add(const std::string& source, const std::string& name) {
-        CreateDirectoryA(Languages().c_str(), nullptr);
-        files_.push_back(Languages() + name);
-        ASSERT_TRUE(CopyFileA(source.c_str(), files_.back().c_str(), FALSE)) << source;
+        ASSERT_TRUE(CopyFileA(source.c_str(), (Languages() + name).c_str(), FALSE)) << source;
     }
     // Starts with the saved `language` and opens a window with its menus.
     void Open(std::uint32_t language) {
@@ -71,7 +70,6 @@ protected:
     }
 
     TempFolder folder_;
-    Texts files_;
     std::uint32_t language_ = 0;
     HWND window_ = nullptr;
 };
@@ -207,6 +205,49 @@ INSTANTIATE_TEST_SUITE_P(Libraries, BadLibraryTest,
                                            BadLibrary{"NoFile", nullptr, false},
                                            BadLibrary{"WithoutMenus", "menuless", true}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// What a translation must keep of string `id`: each "%" with the wsprintf type
+// that follows it (a bare "%" is substituted whole) and, in a file filter, the
+// patterns between its NULs, short enough to leave room for the final NUL.
+std::string Shape(HMODULE module, UINT id) {
+    char text[512];
+    int n = LoadStringA(module, id, text, sizeof text);
+    std::string shape = n > 0 ? "" : "missing";
+    int pieces = 0;
+    for (int i = 0; i < n; ++i) {
+        if (text[i] == '\0' && ++pieces % 2 == 1) shape += std::string("|") + (text + i + 1);
+        if (text[i] != '%') continue;
+        int type = i + 1;
+        while (type < n && std::string("-#0123456789lh").find(text[type]) != std::string::npos) ++type;
+        shape += type < n && std::string("sdiuxXc").find(text[type]) != std::string::npos ? text[type] : '%';
+    }
+    return pieces > 0 && n >= 127 ? shape + " too long" : shape;
+}
+
+// Every string English holds, with the same conversions, in the translation's
+// own letters whatever the machine's code page: each holds one string with
+// letters that Windows-1252 does not have.
+TEST(TranslationTest, HoldsTheStringsEnglishHoldsInItsOwnLetters) {
+    const struct {
+        const char* language;
+        UINT id;
+        const wchar_t* text;
+    } translations[] = {
+        {"Slovak", IDS_LOAD_ERROR, L"Jazykov\u00fa kni\u017enicu sa nepodarilo na\u010d\u00edta\u0165."},
+        {"Czech", IDS_STATUS_LINES, L"\u0158\u00e1dk\u016f: %"},
+    };
+    HMODULE english = LoadLibraryExA(Built("English").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    for (const auto& t : translations) {
+        HMODULE module = LoadLibraryExA(Built(t.language).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        ASSERT_NE(module, nullptr) << t.language;
+        for (UINT id = 1; id < 64; ++id) EXPECT_EQ(Shape(module, id), Shape(english, id)) << t.language << " " << id;
+        wchar_t text[256];
+        int n = LoadStringW(module, t.id, text, 256);
+        EXPECT_EQ(std::wstring(text, n > 0 ? n : 0), t.text) << t.language;
+        FreeLibrary(module);
+    }
+    FreeLibrary(english);
+}
 
 }  // namespace
 }  // namespace velmo

@@ -18,9 +18,6 @@ inline std::string ExeFolder() {
 // The distribution folder (Languages\, Help\).
 inline std::string DistFolder() { return ExeFolder() + VELMO_TEST_DIST_FROM_EXE "\\"; }
 
-// Fixture libraries built for these tests.
-inline std::string FixtureFolder() { return ExeFolder() + "fixtures\\"; }
-
 inline const char* const kLanguageNames[] = {"English", "Slovak", "Czech"};
 
 // The text `id` has in the language library in force.

@@ -11,6 +11,7 @@
 #include "editview/editview.h"
 #include "editview/input/mouse.h"
 #include "editview/search/search_request.h"
+#include "editview/view/scroll_bars.h"
 
 namespace velmo::test {
 
@@ -55,6 +56,14 @@ const std::map<std::string, WPARAM> kKeys = {
     {"End", VK_END},   {"PgUp", VK_PRIOR},  {"PgDn", VK_NEXT}, {"Ins", VK_INSERT},
 };
 
+const std::map<std::string, std::pair<UINT, WPARAM>> kScrolls = {
+    {"vLineUp", {WM_VSCROLL, SB_LINEUP}}, {"vLineDown", {WM_VSCROLL, SB_LINEDOWN}},
+    {"vPageUp", {WM_VSCROLL, SB_PAGEUP}}, {"vPageDown", {WM_VSCROLL, SB_PAGEDOWN}},
+    {"vTop", {WM_VSCROLL, SB_TOP}},       {"vBottom", {WM_VSCROLL, SB_BOTTOM}},
+    {"hLineRight", {WM_HSCROLL, SB_LINERIGHT}}, {"hPageRight", {WM_HSCROLL, SB_PAGERIGHT}},
+    {"hLeft", {WM_HSCROLL, SB_LEFT}},
+};
+
 // A fixed-pitch font of 30 pixels, kept for the whole run.
 HFONT LargeFont() {
     static HFONT font = CreateFontA(30, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, FIXED_PITCH, "Courier New");
@@ -74,6 +83,12 @@ LPARAM MousePoint(const std::string& where) {
                         : left + static_cast<int>(std::lround(std::atof(x.c_str()) * v.widths.ColumnWidth()));
     int py = y == "a" ? -5 : y == "b" ? static_cast<int>(v.clientHeight) + 5 : std::atoi(y.c_str()) * lh + lh / 2;
     return MAKELPARAM(static_cast<WORD>(static_cast<short>(px)), static_cast<WORD>(static_cast<short>(py)));
+}
+
+std::string Join(std::initializer_list<std::int64_t> numbers) {
+    std::string out;
+    for (std::int64_t n : numbers) out += (out.empty() ? "" : ",") + std::to_string(n);
+    return out;
 }
 
 }  // namespace
@@ -178,11 +193,11 @@ void EditViewTest::PumpMessages() {
     Log().pumping = false;
 }
 
-void EditViewTest::SetTextArea(int columns, int rows, int pixels) {
+void EditViewTest::SetTextArea(int columns, int rows) {
     RECT window;
     GetWindowRect(edit, &window);
     int wider = columns * CharWidth() - static_cast<int>(View().area.width);
-    int taller = rows * LineHeight() + pixels - static_cast<int>(View().clientHeight);
+    int taller = rows * LineHeight() - static_cast<int>(View().clientHeight);
     MoveWindow(edit, 0, 0, window.right - window.left + wider, window.bottom - window.top + taller, TRUE);
 }
 
@@ -195,7 +210,8 @@ void EditViewTest::Press(WPARAM key, bool ctrl, bool shift) {
 void EditViewTest::Play(const std::string& script) {
     std::istringstream steps(script);
     std::string step;
-    while (steps >> step) {
+    for (int n = 1; steps >> step; ++n) {
+        SCOPED_TRACE("step " + std::to_string(n) + ": " + step);
         std::size_t star = step.find('*');
         int times = star == std::string::npos ? 1 : std::atoi(step.c_str() + star + 1);
         for (int i = 0; i < times && !HasFatalFailure(); ++i) PlayStep(step.substr(0, star));
@@ -205,29 +221,27 @@ void EditViewTest::Play(const std::string& script) {
 void EditViewTest::PlayStep(const std::string& step) {
     std::string name = step.substr(0, step.find_first_of("=@"));
     std::string value = step.substr(std::min(step.size(), name.size() + 1));
+    if (name.empty() || name == "told" || name == "view" || name == "vbar" || name == "hmax") return Check(name, value);
+    if (step.find('@') != std::string::npos) return Mouse(name, value);
+    auto scroll = kScrolls.find(name);
+    if (scroll != kScrolls.end()) return (void)Send(scroll->second.first, scroll->second.second);
     int a = std::atoi(value.c_str()), b = std::atoi(value.c_str() + value.find(',') + 1);
     SearchRequest find{SEARCH_FIND, 1, 0, value.c_str(), ""};
     const std::map<std::string, std::function<void()>> actions = {
-        {"press", [&] { Mouse(name, value); }},
-        {"move", [&] { Mouse(name, value); }},
-        {"release", [&] { Mouse(name, value); }},
-        {"dbl", [&] { Mouse(name, value); }},
         {"timer", [&] { Send(WM_TIMER, kAutoScrollTimer); }},
-        {"tick", [&] { DeliverTimerMessage(); }},
+        {"tick", [&] {  // the control's own timer message, waited for half a second at most
+             MSG msg{};
+             for (int i = 0; i < 50 && !PeekMessageA(&msg, edit, WM_TIMER, WM_TIMER, PM_REMOVE); ++i) Sleep(10);
+             DispatchMessageA(&msg);
+         }},
         {"steal", [&] { SetCapture(parent); }},
-        {"vLineUp", [&] { Send(WM_VSCROLL, SB_LINEUP); }},
-        {"vLineDown", [&] { Send(WM_VSCROLL, SB_LINEDOWN); }},
-        {"vPageUp", [&] { Send(WM_VSCROLL, SB_PAGEUP); }},
-        {"vPageDown", [&] { Send(WM_VSCROLL, SB_PAGEDOWN); }},
-        {"vTop", [&] { Send(WM_VSCROLL, SB_TOP); }},
-        {"vBottom", [&] { Send(WM_VSCROLL, SB_BOTTOM); }},
-        {"hLineRight", [&] { Send(WM_HSCROLL, SB_LINERIGHT); }},
-        {"hPageRight", [&] { Send(WM_HSCROLL, SB_PAGERIGHT); }},
-        {"hLeft", [&] { Send(WM_HSCROLL, SB_LEFT); }},
         {"lines", [&] { Send(EM_LINESCROLL, 0, a); }},
         {"wheel", [&] { Send(WM_MOUSEWHEEL, MAKEWPARAM(0, View().wheelStep)); }},
         {"halfwheel", [&] { Send(WM_MOUSEWHEEL, MAKEWPARAM(0, View().wheelStep / 2)); }},
         {"show", [&] { Send(EM_SCROLLCARET); }},
+        {"type", [&] { for (char ch : value) Send(WM_CHAR, static_cast<BYTE>(ch)); }},
+        {"clear", [&] { Send(WM_CLEAR); }},
+        {"undo", [&] { Send(EM_UNDO); }},
         {"find", [&] { EXPECT_NE(Send(EVM_SEARCH, reinterpret_cast<WPARAM>(&find)), 0) << step; }},
         {"centre", [&] { Send(EVM_SETCENTERAFTERFIND, 1); }},
         {"sel", [&] { Send(EM_SETSEL, static_cast<WPARAM>(a), b); }},
@@ -238,7 +252,11 @@ void EditViewTest::PlayStep(const std::string& step) {
         {"margins", [&] { Send(EVM_SETMARGINS, static_cast<WPARAM>(a), b); }},
         {"size", [&] { SetWindowPos(edit, nullptr, 0, 0, a, b, SWP_NOMOVE | SWP_NOZORDER); }},
         {"font", [&] { Send(WM_SETFONT, reinterpret_cast<WPARAM>(LargeFont()), 0); }},
-        {"cut", [&] { CutTheLastColumn(); }},
+        {"cut", [&] {  // a right margin that leaves the last column cut by one pixel
+             int cw = CharWidth();
+             Send(EVM_SETMARGINS, 0, (static_cast<int>(View().area.width) % cw + 1) % cw);
+             ASSERT_EQ(static_cast<int>(View().area.width) % cw, cw - 1);
+         }},
     };
     auto action = actions.find(name);
     if (action == actions.end()) {
@@ -254,47 +272,37 @@ void EditViewTest::PlayStep(const std::string& step) {
 
 void EditViewTest::Mouse(const std::string& kind, const std::string& where) {
     LPARAM point = MousePoint(where);
-    if (kind == "press" || kind == "dbl") Send(WM_LBUTTONDOWN, MK_LBUTTON, point);
+    bool down = kind == "press" || kind == "dbl" || kind == "click";
+    if (down) Send(WM_LBUTTONDOWN, MK_LBUTTON, point);
     if (kind == "move") Send(WM_MOUSEMOVE, MK_LBUTTON, point);
     if (kind == "dbl") Send(WM_LBUTTONUP, 0, point);
     if (kind == "dbl") Send(WM_LBUTTONDBLCLK, MK_LBUTTON, point);
-    if (kind == "release" || kind == "dbl") Send(WM_LBUTTONUP, 0, point);
+    if (kind == "release" || (down && kind != "press")) Send(WM_LBUTTONUP, 0, point);
     holding_ = (kind == "press" && where[0] != 'g') || (kind == "move" && holding_);  // the gutter selects at once
     EXPECT_EQ(GetCapture() == edit, holding_) << kind;
 }
 
-// Waits (half a second at most) for the control's own timer message and delivers it.
-void EditViewTest::DeliverTimerMessage() {
-    MSG msg{};
-    for (int i = 0; i < 50 && !PeekMessageA(&msg, edit, WM_TIMER, WM_TIMER, PM_REMOVE); ++i) Sleep(10);
-    DispatchMessageA(&msg);
-}
-
-// A right margin that leaves the last column cut by one pixel.
-void EditViewTest::CutTheLastColumn() {
-    int cw = CharWidth();
-    Send(EVM_SETMARGINS, 0, (static_cast<int>(View().area.width) % cw + 1) % cw);
-    ASSERT_EQ(static_cast<int>(View().area.width) % cw, cw - 1);
-}
-
-std::string EditViewTest::Sel() {
+// One check step of Play (see there): what it finds must be `want`.
+void EditViewTest::Check(const std::string& name, const std::string& want) {
     const Selection& s = Control().store.Sel();
-    return std::to_string(s.start) + "," + std::to_string(s.end) + " @" + std::to_string(s.caret);
-}
-
-std::string EditViewTest::Told() {
-    std::string out;
-    for (const auto& n : Log().Of(EVN_CARETPOS)) {
-        if (!out.empty()) out += ' ';
-        out += std::to_string(n.wParam) + ":" + std::to_string(n.lParam);
+    std::string got;
+    if (name.empty()) {
+        got = s.start == s.end ? std::to_string(s.caret) : Join({s.start, s.end}) + "@" + std::to_string(s.caret);
+    } else if (name == "told") {
+        for (const auto& n : Log().Of(EVN_CARETPOS)) {
+            got += (got.empty() ? "" : ",") + Join({n.wParam}) + ":" + Join({n.lParam});
+        }
+        Log().Clear();
+    } else if (name == "view") {
+        got = Join({View().firstVisibleRow, View().firstVisibleColumn, Control().store.CaretRow()});
+        got += Control().input.timer != 0 ? ",timer" : "";
+    } else {
+        if (name == "hmax") Send(WM_TIMER, kScrollBarTimer);  // a narrower widest line is measured with the bars
+        SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+        GetScrollInfo(edit, name == "hmax" ? SB_HORZ : SB_VERT, &info);
+        got = name == "hmax" ? Join({info.nMax}) : Join({info.nPos, info.nMax, info.nPage});
     }
-    Log().Clear();
-    return out;
-}
-
-std::string EditViewTest::ViewPlace() {
-    return "top " + std::to_string(View().firstVisibleRow) + " col " + std::to_string(View().firstVisibleColumn) +
-           " row " + std::to_string(Control().store.CaretRow()) + (Control().input.timer != 0 ? " timer" : "");
+    EXPECT_EQ(got, want) << name;
 }
 
 }  // namespace velmo::test

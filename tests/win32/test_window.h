@@ -1,7 +1,7 @@
 #pragma once
 // A parent window for EditView that records what the control tells it, a
 // fixture that creates both for each test, and a player of scripted keys,
-// mouse events and scroll messages for the tables of input and view cases.
+// mouse events, scroll messages and their checks for the tables of input cases.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -57,34 +57,31 @@ protected:
     std::string Text() { return EditText(edit); }
     // Delivers posted messages waiting for the test thread.
     static void PumpMessages();
-    // Resizes the window for a text area of whole `columns` and `rows`, and `pixels` more rows' height.
-    void SetTextArea(int columns, int rows, int pixels = 0);
+    // Resizes the window for a text area of whole `columns` and `rows`.
+    void SetTextArea(int columns, int rows);
     // Presses `key` with the given modifiers held (GetKeyState sees them).
     void Press(WPARAM key, bool ctrl = false, bool shift = false);
     // Plays a script of space-separated steps, each optionally followed by *n:
     //  keys       [C-][S-]Left|Right|Up|Down|Home|End|PgUp|PgDn|Ins
-    //  mouse      press@X,Y move@X,Y release@X,Y dbl@X,Y: X a column (may be
-    //             fractional), g the gutter, r/l 5 px right/left of the text
-    //             area or e its last pixel; Y a row, or a/b 5 px above/below
+    //  mouse      press@X,Y move@X,Y release@X,Y click@X,Y dbl@X,Y: X a column
+    //             (may be fractional), g the gutter, r/l 5 px right/left of the
+    //             text area or e its last pixel; Y a row, or a/b 5 px above/below
     //             the client area; timer (an auto-scroll step), tick (the real
     //             timer's next one); steal (another window takes the mouse).
     //             The control holds the mouse while the button is down outside
     //             the gutter.
     //  scrolling  vLineUp vLineDown vPageUp vPageDown vTop vBottom hLineRight
     //             hPageRight hLeft lines=N wheel halfwheel show (EM_SCROLLCARET)
-    //  search     centre (after a find), find=TEXT
+    //  editing    type=TEXT clear undo; search: centre (after a find), find=TEXT
     //  settings   sel=A,B area=COLUMNS,ROWS wrap cut (a right margin that cuts
     //             the last column by a pixel), which clear the parent's log as
     //             lines=N does; numbers and controls (shown), margins=L,R,
     //             size=W,H (of the window), font (of 30 px)
+    //  checks     =START,END@CARET (or =CARET when nothing is selected);
+    //             told=L:C,L:C... the caret positions told the parent since the
+    //             last told= or setting; view=TOP,COLUMN,CARETROW[,timer];
+    //             vbar=POS,MAX,PAGE and hmax=MAX of the scroll bars
     void Play(const std::string& script);
-    // "start,end @caret" of the selection.
-    std::string Sel();
-    // The caret positions the parent was told since the last call, as "line:column ...".
-    std::string Told();
-    // "top T col C row R", and " timer" while auto-scrolling.
-    std::string ViewPlace();
-    static std::uint32_t Caret() { return Control().store.Sel().caret; }
     static const ViewState& View() { return Control().view; }
     static int LineHeight() { return static_cast<int>(View().lineHeight); }
     static int CharWidth() { return static_cast<int>(View().widths.ColumnWidth()); }
@@ -94,9 +91,8 @@ protected:
 
 private:
     void PlayStep(const std::string& step);
+    void Check(const std::string& name, const std::string& want);
     void Mouse(const std::string& kind, const std::string& where);
-    void CutTheLastColumn();
-    void DeliverTimerMessage();
     bool holding_ = false;  // the mouse button is down on the control
 };
 

@@ -76,15 +76,18 @@ bool UndoStore::GrowPool(std::uint32_t length) {
     return true;
 }
 
+// The record's text counts as held before the pool is unlocked, which may
+// shrink it to what it holds.
 void UndoStore::Push(std::uint32_t start, std::uint32_t end, const std::uint8_t* text, std::uint32_t length) {
-    if (length > 0) {
-        bool wasLocked = poolBase_ != nullptr;
-        std::memcpy(LockPool() + poolTop_, text, length);
-        if (!wasLocked) UnlockPool();
-    }
-    records_[steps_++] = UndoRecord{start, end, poolTop_, length};
+    const std::uint32_t offset = poolTop_;
+    records_[steps_++] = UndoRecord{start, end, offset, length};
     poolTop_ += length;
     poolFree_ -= length;
+    if (length > 0) {
+        bool wasLocked = poolBase_ != nullptr;
+        std::memcpy(LockPool() + offset, text, length);
+        if (!wasLocked) UnlockPool();
+    }
 }
 
 std::uint8_t* UndoStore::LockPool() {

@@ -4,9 +4,8 @@
 // tests hand the store text and read it back.
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <algorithm>
 #include <string>
-#include <vector>
 
 #include "recording_events.h"
 
@@ -20,23 +19,16 @@ protected:
         SystemHeap().FailAlways(false);
         store.Destroy();
     }
-    // A block holding `text` (and `extra` zero bytes), as a caller would hand it over.
-    static BlockHandle BlockWith(const std::string& text, std::uint32_t extra = 0) {
-        BlockHandle block = SystemHeap().Allocate(text.size() + extra, true);
-        if (!text.empty()) std::memcpy(SystemHeap().Lock(block), text.data(), text.size());
+    // Hands the store a block holding `text`, then frees the old block as its
+    // caller must.
+    void SetText(const std::string& text) {
+        BlockHandle block = SystemHeap().Allocate(text.size(), true);
+        std::copy(text.begin(), text.end(), SystemHeap().Lock(block));
         SystemHeap().Unlock(block);
-        return block;
-    }
-    // Hands `block` to the store, then frees the old block as its caller
-    // must (the store frees its own when given none); disarms failures.
-    bool SetBlock(BlockHandle block, std::uint32_t length) {
         BlockHandle old = store.Buffer().handle;
-        bool set = store.SetText(block, length);
-        SystemHeap().FailAfter(0);
-        if (block != 0) SystemHeap().Free(old);
-        return set;
+        ASSERT_TRUE(store.SetText(block, Size(text)));
+        SystemHeap().Free(old);
     }
-    void SetText(const std::string& text) { ASSERT_TRUE(SetBlock(BlockWith(text), Size(text))); }
     std::string Text() {
         std::string s(reinterpret_cast<char*>(store.Buffer().Lock(SystemHeap())), store.Length());
         store.Buffer().Unlock(SystemHeap());
@@ -58,11 +50,6 @@ protected:
     void ExpectSteps(std::uint32_t undo, std::uint32_t redo) {
         EXPECT_EQ(editor.UndoSteps(), undo);
         EXPECT_EQ(editor.RedoSteps(), redo);
-    }
-    EditResult Type(const std::string& keys, bool ctrl = false) {
-        EditResult result = EditResult::NothingChanged;
-        for (char key : keys) result = editor.Type(static_cast<std::uint8_t>(key), ctrl);
-        return result;
     }
     EditResult Replace(const std::string& text, bool record = true) {
         return editor.ReplaceSelection(Bytes(text), Size(text), record);

@@ -8,13 +8,8 @@
 namespace velmo::testing {
 
 Expected EditingModel::Edit(std::uint32_t start, std::uint32_t end, std::string with, bool simple) const {
-    Expected edit;
-    edit.kind = Expected::Edit;
-    edit.start = start;
-    edit.end = end;
-    edit.text = std::move(with);
-    edit.simpleRecord = simple;
-    return edit;
+    return Expected{
+        .kind = Expected::Edit, .start = start, .end = end, .text = std::move(with), .simpleRecord = simple};
 }
 
 Expected EditingModel::Type(std::uint8_t code, bool ctrl) const {
@@ -104,6 +99,14 @@ void EditingModel::SetSelection(std::uint32_t start, std::uint32_t end) {
         selStart = anchor = std::min(start, Length());
         selEnd = caret = std::min(end, Length());
     }
+}
+
+void EditingModel::NewText(const std::string& with) {
+    text = with;
+    undo.clear();
+    redo.clear();
+    selStart = selEnd = caret = anchor = 0;
+    modified = false;
 }
 
 std::uint32_t EditingModel::CaretLine() const { return ReferenceLine(text, caret); }

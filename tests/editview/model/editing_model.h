@@ -46,11 +46,17 @@ public:
     void ApplyEdit(const Expected& edit, bool withRecord);
     void ApplyStepBack(std::vector<ModelStep>& from, std::vector<ModelStep>& to, bool withRecord);
     void SetSelection(std::uint32_t start, std::uint32_t end);
+    // A new document: no history, the caret at the start, not modified.
+    void NewText(const std::string& with);
 
     std::uint32_t Length() const { return static_cast<std::uint32_t>(text.size()); }
     std::uint32_t CaretLine() const;
     std::uint32_t CaretColumn() const;
     std::uint32_t LineTextEnd(std::uint32_t offset) const;
+    // Both ends in 16 bits each, or all ones when either does not fit.
+    std::uint32_t PackedSelection() const {
+        return selStart > 0xFFFF || selEnd > 0xFFFF ? 0xFFFFFFFFu : selEnd << 16 | selStart;
+    }
 
 private:
     void Replace(std::uint32_t start, std::uint32_t end, const std::string& with, bool selectInserted);

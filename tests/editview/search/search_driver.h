@@ -1,30 +1,49 @@
 #pragma once
 // Finds, replaces and replace-alls on short texts of a few letters, so that
 // matches overlap often, against a plain model that follows the rules the
-// slow, obvious way. Replace-alls run now and then with an allocation set to
-// fail or the undo question refused; they must then change nothing and say
-// why. The decisions come from a Choices, so the randomized test and the
-// fuzz target drive the same code.
+// slow, obvious way; with word wrap on now and then. Operations and the
+// undo of a replace-all run now and then with allocations set to fail; they
+// must then change nothing and say why. The decisions come from a Choices,
+// so the randomized test and the fuzz target drive the same code.
 #include <cstdint>
 #include <string>
 
 #include "../../common/choices.h"
 #include "../../common/mismatch.h"
-#include "search_host.h"
+#include "../model/recording_events.h"
+#include "editview/search/search_engine.h"
+#include "editview/view/char_width_table.h"
 
 namespace velmo::testing {
 
-// The document and its selection as the search rules read them.
-struct SearchModel {
-    std::string text;
-    std::uint32_t selStart = 0, selEnd = 0;
+// Case forms of a Latin-1 code page, so that ä and Ä are each other's forms
+// (× and ÷ have none).
+inline void LatinCase(std::uint8_t* bytes, std::uint32_t length, bool upper) {
+    for (std::uint32_t i = 0; i < length; ++i) {
+        auto c = static_cast<std::uint8_t>(bytes[i] & 0xDF);
+        if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) bytes[i] = upper ? c : c | 0x20;
+    }
+}
+inline void UpperInPlace(std::uint8_t* bytes, std::uint32_t length) { LatinCase(bytes, length, true); }
+inline void LowerInPlace(std::uint8_t* bytes, std::uint32_t length) { LatinCase(bytes, length, false); }
 
-    std::uint32_t Length() const { return Size(text); }
-    bool MatchAt(std::uint32_t at, const std::string& find, bool ignoreCase) const;
-    std::uint32_t FindFrom(std::uint32_t from, const std::string& find, bool ignoreCase) const;
-    // What a find selects, or kNoMatch.
-    std::uint32_t Find(const std::string& find, bool down, bool ignoreCase) const;
-    std::uint32_t ReplaceAll(const std::string& find, const std::string& with, bool ignoreCase);
+// The control's side of a search, played by the store and the editor as the
+// control plays it.
+class StoreSearchHost final : public SearchHost {
+public:
+    StoreSearchHost(TextStore& store, Editor& editor) : store_(store), editor_(editor) {}
+    void SelectFound(std::uint32_t start, std::uint32_t end) override { store_.SetSelection(start, end); }
+    bool ReplaceSelection(const std::uint8_t* text, std::uint32_t length) override {
+        return !Failed(editor_.ReplaceSelection(text, length, true));
+    }
+    void SelectReplacement(std::uint32_t start, std::uint32_t end) override { store_.SetSelection(start, end); }
+    void ShowRewrittenText() override { ++rewritten; }
+
+    int rewritten = 0;
+
+private:
+    TextStore& store_;
+    Editor& editor_;
 };
 
 class SearchDriver {
@@ -44,6 +63,9 @@ private:
     void Select();
     void FindOrReplace(bool replace);
     void ReplaceEverything();
+    void UndoReplaceAll(const std::string& before);
+    bool Arm(std::uint32_t percent);
+    std::uint32_t ModelFind(const std::string& find, bool down, bool ignoreCase) const;
     std::string Text();
     std::uint32_t Run(std::uint32_t operation, const std::string& find, const std::string& with, bool down,
                       bool ignoreCase);
@@ -54,7 +76,10 @@ private:
     Editor editor_{store_, events_};
     StoreSearchHost host_{store_, editor_};
     SearchEngine engine_{store_, events_, CaseMapping{UpperInPlace, LowerInPlace}};
-    SearchModel model_;
+    CharWidthTable widths_;
+    // The model: the text and its selection.
+    std::string text_;
+    std::uint32_t selStart_ = 0, selEnd_ = 0;
     Mismatch mismatch_;
 };
 

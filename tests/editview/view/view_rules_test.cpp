@@ -17,79 +17,63 @@ namespace {
 using test::Bytes;
 using test::Size;
 
-// A font whose character c is (c % 11) + 3 pixels wide, plus `extra`, and
-// "x" `xWidth`.
-CharWidthTable SampleWidths(std::uint32_t xWidth, std::uint32_t extra = 0, CharWidthTable widths = {}) {
-    std::uint32_t font[256];
-    for (int c = 0; c < 256; ++c) font[c] = static_cast<std::uint32_t>(c % 11) + 3 + extra;
-    font['x'] = xWidth;
-    widths.SetFontWidths(font);
-    return widths;
-}
-
-TEST(CharWidthTableTest, TabJumpsToTheNextStopOfItsGrid) {
-    CharWidthTable widths = SampleWidths(7);  // tab width 28
-    EXPECT_EQ(widths.Width('\t'), 28u);
-    // {x, origin (a grid shifted by a scrolled-out part of the line), end}
-    for (auto [x, origin, end] : {std::array<std::int64_t, 3>{0, 0, 28}, {27, 0, 28}, {28, 0, 56}, {0, -5, 23},
-                                  {-3, -5, 23}, {-6, -5, -5}}) {
-        EXPECT_EQ(widths.Advance(x, '\t', origin), end) << x << " from " << origin;
+// Random fonts, some of one width for every printable character, some with
+// glyphs too wide to be real; control characters shown or hidden before and
+// after the font comes. Every width, box, tab jump and summary against the
+// rules worked out directly.
+TEST(CharWidthTableTest, FollowsTheWidthRules) {
+    std::mt19937 rng(9);
+    CharWidthTable widths;
+    for (int round = 0; round < 300; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        std::uint32_t font[256], one = rng() % 13;
+        for (std::uint32_t& w : font) w = round % 3 == 0 ? one : rng() % 13;
+        for (int c : {0, 9, 10, 13, 31, 127}) font[c] = rng() % 13;  // fixed pitch counts only what is printed
+        if (round % 5 == 1) font['W'] = 0x10000 + rng() % 9;
+        widths.ShowControlChars(rng() % 2 == 0);
+        widths.SetFontWidths(font);
+        if (rng() % 2 == 0) widths.ShowControlChars(rng() % 2 == 0);
+        const bool shown = widths.ControlCharsShown();
+        const std::int64_t tab = 4 * std::max(font['x'], 1u);
+        std::uint32_t largest = 0, uniform = font[' '];
+        for (int c = 0; c < 256; ++c) {
+            bool control = c < 32 || c == 127;
+            std::uint32_t box = 5;
+            for (const char* letter = ControlCharName(c); *letter != '\0'; ++letter) box += font[int(*letter)];
+            std::uint32_t width = shown && control ? box : c == '\t' ? tab : std::min(font[c], 0xFFFFu);
+            ASSERT_EQ(widths.Width(c), width) << c;
+            ASSERT_EQ(widths.BoxWidth(c), control ? box : 0) << c;
+            largest = std::max(largest, width);
+            if (!control && font[c] != font[' ']) uniform = 0;
+        }
+        EXPECT_EQ(widths.LargestAdvance(), largest);
+        EXPECT_EQ(widths.UniformWidth(), uniform);
+        EXPECT_EQ(widths.LineBreakBoxWidth(), widths.BoxWidth('\r') + widths.BoxWidth('\n'));
+        // A hidden tab jumps to the next stop of a grid shifted by `origin`.
+        const std::int64_t x = rng() % 300 - 150, origin = -std::int64_t(rng() % tab);
+        auto jump = [&](std::int64_t from) {
+            std::int64_t stop = origin - 100 * tab;
+            while (stop <= from) stop += tab;
+            return shown ? from + widths.BoxWidth('\t') : stop;
+        };
+        EXPECT_EQ(widths.Advance(x, '\t', origin), jump(x)) << x << " from " << origin;
+        const std::uint8_t run[] = {'a', '\t', 'b'};
+        EXPECT_EQ(widths.RunEnd(run, 3, x, origin), jump(x + widths.Width('a')) + widths.Width('b'));
     }
-    const std::uint8_t run[] = {'a', '\t', 'b', '\t'};
-    EXPECT_EQ(widths.RunEnd(run, 4, 0, 0), 56);
-    EXPECT_EQ(widths.LargestAdvance(), 28u);
-    CharWidthTable zero = SampleWidths(0);  // the column width is at least one pixel
-    EXPECT_EQ(zero.ColumnWidth(), 1u);
-    EXPECT_EQ(zero.Advance(5, '\t', 0), 8);
-    EXPECT_EQ(CharWidthTable{}.TabWidth(), 4u);
-    // Fixed pitch whatever the control characters measure: lines are counted, not summed.
-    std::uint32_t font[256];
-    for (std::uint32_t c = 0; c < 256; ++c) font[c] = c < 32 ? 3 : 10;
-    widths.SetFontWidths(font);
-    EXPECT_EQ(widths.UniformWidth(), 10u);
-    EXPECT_EQ(zero.UniformWidth(), 0u);
-}
-
-TEST(CharWidthTableTest, ShownControlCharactersAreBoxesOfTheirNames) {
-    CharWidthTable widths = SampleWidths(7);
-    const CharWidthTable hidden = widths;
     EXPECT_STREQ(ControlCharName(0), "NUL");
     EXPECT_STREQ(ControlCharName(31), "US");
     EXPECT_STREQ(ControlCharName(127), "DEL");
-    EXPECT_STREQ(ControlCharName(' '), "");  // the first that is not a control character
-    EXPECT_EQ(widths.BoxWidth(9), widths.Width('T') + widths.Width('A') + widths.Width('B') + 5);
-    EXPECT_EQ(widths.BoxWidth(127), widths.Width('D') + widths.Width('E') + widths.Width('L') + 5);
-    EXPECT_EQ(widths.LineBreakBoxWidth(), widths.BoxWidth('\r') + widths.BoxWidth('\n'));
-    EXPECT_EQ(widths.BoxWidth('a'), 0u);
-    widths.ShowControlChars(true);
-    widths.ShowControlChars(true);  // no change when already shown
-    for (int c : {0, 9, 10, 31, 127}) EXPECT_EQ(widths.Width(c), widths.BoxWidth(c)) << c;
-    EXPECT_EQ(widths.Width('a'), hidden.Width('a'));
-    EXPECT_EQ(widths.Advance(3, '\t', 0), 3 + widths.BoxWidth('\t'));  // a box, not a jump
-    widths.ShowControlChars(false);
-    for (int c = 0; c < 256; ++c) EXPECT_EQ(widths.Width(c), hidden.Width(c)) << c;
-    // A font change while they are shown: hiding gives the new font's widths.
-    widths.ShowControlChars(true);
-    widths = SampleWidths(7, 2, widths);
-    EXPECT_EQ(widths.Width(0), widths.BoxWidth(0));
-    widths.ShowControlChars(false);
-    EXPECT_EQ(widths.Width(0), 5u);
-    EXPECT_EQ(widths.Width('\t'), 28u);
-    CharWidthTable wideTabs = SampleWidths(12);  // tabs of 48, wider than any box
-    wideTabs.ShowControlChars(true);
-    EXPECT_EQ(wideTabs.LargestAdvance(), 34u);  // the widest box
+    EXPECT_STREQ(ControlCharName(' '), "");
 }
 
 TEST(ViewGeometryTest, RequestsAreClampedAndSizesNeverReachZero) {
     EXPECT_EQ(LineHeight(16, 0, PaddingFromRequest(2, 3)), 21u);
-    Padding padding = PaddingFromRequest(0xFFFFFFFFll, -7);
-    EXPECT_EQ(padding.above, 1000u);
-    EXPECT_EQ(padding.below, 0u);
+    EXPECT_EQ(LineHeight(0, 0, PaddingFromRequest(0xFFFFFFFFll, -7)), 1000u);
+    EXPECT_EQ(LineHeight(0, 0, PaddingFromRequest(-7, 1001)), 1000u);
     EXPECT_EQ(LineHeight(0, 0, Padding{}), 1u);
     EXPECT_EQ(LineHeight(0xFFFFFFF0u, 0, PaddingFromRequest(1000, 1000)), 0xFFFFFFFFu);
-    Margins margins = MarginsFromRequest(3, 1u << 31);
-    EXPECT_EQ(margins.left, 4u);
-    EXPECT_EQ(margins.right, 1001u);
+    EXPECT_EQ(MarginsFromRequest(3, 1u << 31).left, 4u);
+    EXPECT_EQ(MarginsFromRequest(3, 1u << 31).right, 1001u);
     EXPECT_EQ(MarginsFromRequest(-1, -1).left, 1u);
     // {client height, line height, full rows, touched rows}; 0: minimised
     for (auto [height, line, full, touched] : {std::array<std::uint32_t, 4>{210, 21, 10, 10}, {211, 21, 10, 11},
@@ -97,23 +81,15 @@ TEST(ViewGeometryTest, RequestsAreClampedAndSizesNeverReachZero) {
         EXPECT_EQ(ComputeRowCounts(height, line).full, full) << height << "/" << line;
         EXPECT_EQ(ComputeRowCounts(height, line).touched, touched) << height << "/" << line;
     }
-}
-
-TEST(ViewGeometryTest, TextAreaLiesBetweenTheGroupedGutterAndTheMargins) {
+    // The text area lies between the grouped gutter and the margins.
     EXPECT_EQ(GutterWidth(999, 7), 3u * 7 + 30);
     EXPECT_EQ(GutterWidth(1000, 7), 5u * 7 + 30);  // "1 000"
-    TextArea area = ComputeTextArea(500, 65, Margins{4, 4}, 7);
-    EXPECT_EQ(area.textLeft, 69u);
-    EXPECT_EQ(area.textRight, 496u);
-    EXPECT_EQ(area.width, 427u);
-    EXPECT_EQ(area.lastTextX, 426);
-    EXPECT_EQ(area.visibleColumns, 61u);
+    auto fields = [](TextArea a) {
+        return std::vector<std::int64_t>{a.textLeft, a.textRight, a.width, a.lastTextX, a.visibleColumns};
+    };
+    EXPECT_EQ(fields(ComputeTextArea(500, 65, Margins{4, 4}, 7)), (std::vector<std::int64_t>{69, 496, 427, 426, 61}));
     // Narrower than gutter and margins: no area, but still one column to page by.
-    area = ComputeTextArea(50, 65, Margins{4, 4}, 7);
-    EXPECT_EQ(area.textRight, 46u);
-    EXPECT_EQ(area.width, 0u);
-    EXPECT_EQ(area.lastTextX, -1);
-    EXPECT_EQ(area.visibleColumns, 1u);
+    EXPECT_EQ(fields(ComputeTextArea(50, 65, Margins{4, 4}, 7)), (std::vector<std::int64_t>{69, 46, 0, -1, 1}));
     EXPECT_EQ(ComputeTextArea(0, 0, Margins{}, 7).textRight, 0u);
     EXPECT_EQ(ColumnRangeFor(50, 7).total, 8u);
     EXPECT_EQ(ColumnRangeFor(50, 7).last, 7u);
@@ -204,16 +180,14 @@ protected:
 
 // {xStart, firstDrawn, tabOrigin, count, prefixWidth, xEnd} of a line laid
 // out at a column with a right limit.
-struct LayoutCase {
-    const char* name;
-    std::string line;
-    std::uint32_t column;
-    std::int64_t limit;
-    RowLayout layout;
-};
-
 TEST_F(RowLayoutTest, LaysOutTheCharactersInView) {
-    const LayoutCase cases[] = {
+    struct {
+        const char* name;
+        std::string line;
+        std::uint32_t column;
+        std::int64_t limit;
+        RowLayout layout;
+    } const cases[] = {
         {"AtColumnZero", "abc", 0, 100, {0, 0, 0, 3, 0, 30}},
         {"EmptyLine", "", 7, 100, {0, 0, 0, 0, 0, 0}},
         {"EndsPastTheLimitAndIsDrawnPartly", "abcdefgh", 0, 45, {0, 0, 0, 5, 0, 50}},
@@ -223,7 +197,7 @@ TEST_F(RowLayoutTest, LaysOutTheCharactersInView) {
         {"FirstCharactersScrolledOut", "Wabc", 3, 100, {-5, 1, -30, 3, 25, 25}},
         {"LineLeftOfTheView", "Wabc", 9, 100, {-35, 4, -10, 0, 55, -35}},
     };
-    for (const LayoutCase& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(ComputeRowLayout(LineOf(c.line), Frame(c.column, c.limit)), c.layout) << c.name;
     }
 }
@@ -288,8 +262,8 @@ TEST_F(RowLayoutTest, CacheFollowsScrollsAndIsSizedFromTheView) {
     EXPECT_EQ(cache.Capacity(), 2u);
     EXPECT_FALSE(cache.Peek(1)->Computed());
     EXPECT_EQ(cache.Peek(2), nullptr);
-    EXPECT_EQ(cache.Load(5, row(5), Frame(0)), ComputeRowLayout(row(5), Frame(0)));
-    EXPECT_EQ(cache.Current(), ComputeRowLayout(row(5), Frame(0)));
+    EXPECT_EQ(cache.Load(2, row(2), Frame(0)), ComputeRowLayout(row(2), Frame(0)));
+    EXPECT_EQ(cache.Current(), ComputeRowLayout(row(2), Frame(0)));
     EXPECT_EQ(cache.Load(-1, row(0), Frame(0)), ComputeRowLayout(row(0), Frame(0)));
     cache.Load(1, row(1), Frame(0));
     EXPECT_EQ(cache.Current(), *cache.Peek(1));
@@ -314,20 +288,28 @@ TEST(ScrollRules, ScrollBarCodesStopAtTheLastFullPage) {
     EXPECT_EQ(FirstRowAfterCode(Frame(0, 5), kBottom, 0), 0u);  // a short document never scrolls
 }
 
-TEST(ScrollRules, WheelTakesWholeStepsOnly) {
+// Wheel steps are whole; line scrolls, found text, clamps after growing,
+// horizontal paging and caret rows brought into view stay within the document.
+TEST(ScrollRules, StepsClampsAndCaretRows) {
     EXPECT_EQ(WheelRows(-120, 40), -3);
     EXPECT_EQ(WheelRows(120, 40), 3);
     EXPECT_EQ(WheelRows(30, 40), 0);
     EXPECT_EQ(WheelRows(120, 0), 0);  // a screen per notch: the wheel does nothing
-}
-
-TEST(ScrollRules, LineScrollsClampToTheDocument) {
     EXPECT_EQ(FirstRowAfterLines(Frame(2), -5), 0u);
     EXPECT_EQ(FirstRowAfterLines(Frame(2), 1000000000), 90u);
     EXPECT_EQ(FirstRowAfterLines(Frame(2), 3), 5u);
-}
-
-TEST(ScrollRules, CaretRowsComeIntoView) {
+    EXPECT_EQ(FirstRowForFound(Frame(0, 200, 20, 21), 100, true), 90u);  // centred
+    EXPECT_EQ(FirstRowForFound(Frame(0, 200, 20, 21), 4, true), 0u);
+    EXPECT_EQ(FirstRowForFound(Frame(0, 200, 20, 21), 105, false), 100u);  // page-aligned
+    EXPECT_EQ(ClampFirstRow(Frame(90, 100, 20, 20)), 80u);
+    EXPECT_EQ(ClampFirstRow(Frame(50, 100, 20, 20)), 50u);
+    EXPECT_EQ(ClampFirstRow(Frame(0, 5, 20, 20)), 0u);
+    EXPECT_EQ(ClampFirstColumn(30, 20, 40), 20u);
+    EXPECT_EQ(ClampFirstColumn(30, 50, 40), 0u);
+    EXPECT_EQ(ClampFirstColumn(10, 20, 40), 10u);
+    EXPECT_EQ(FirstColumnShowing(45, 20), 40u);
+    EXPECT_EQ(FirstColumnShowing(45, 0), 45u);
+    // Caret rows come into view.
     EXPECT_EQ(FirstRowShowing(Frame(20), 25, false), 20u);  // visible already
     EXPECT_EQ(FirstRowShowing(Frame(23), 23, false), 23u);  // the top row itself
     EXPECT_EQ(FirstRowShowing(Frame(20), 29, true), 21u);   // cut by the bottom edge
@@ -337,23 +319,6 @@ TEST(ScrollRules, CaretRowsComeIntoView) {
     EXPECT_EQ(FirstRowShowing(Frame(20), 57, false), 50u);  // far: page-aligned
     EXPECT_EQ(FirstRowShowing(Frame(20), 3, false), 0u);
     EXPECT_EQ(FirstRowShowing(Frame(20, 95), 93, false), 85u);  // never past the last full page
-}
-
-TEST(ScrollRules, FoundTextIsPageAlignedOrCentred) {
-    EXPECT_EQ(FirstRowForFound(Frame(0, 200, 20, 21), 100, true), 90u);
-    EXPECT_EQ(FirstRowForFound(Frame(0, 200, 20, 21), 4, true), 0u);
-    EXPECT_EQ(FirstRowForFound(Frame(0, 200, 20, 21), 105, false), 100u);
-}
-
-TEST(ScrollRules, ClampsPullTheViewBackAfterGrowing) {
-    EXPECT_EQ(ClampFirstRow(Frame(90, 100, 20, 20)), 80u);
-    EXPECT_EQ(ClampFirstRow(Frame(50, 100, 20, 20)), 50u);
-    EXPECT_EQ(ClampFirstRow(Frame(0, 5, 20, 20)), 0u);
-    EXPECT_EQ(ClampFirstColumn(30, 20, 40), 20u);
-    EXPECT_EQ(ClampFirstColumn(30, 50, 40), 0u);
-    EXPECT_EQ(ClampFirstColumn(10, 20, 40), 10u);
-    EXPECT_EQ(FirstColumnShowing(45, 20), 40u);
-    EXPECT_EQ(FirstColumnShowing(45, 0), 45u);
 }
 
 }  // namespace

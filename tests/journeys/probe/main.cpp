@@ -6,12 +6,12 @@
 // line per fact, read through the windows' own interfaces from this process:
 //   main <pid> <x>,<y> <w>x<h> <title>       a window of class "Velmo 2"
 //   edit <pid> <x>,<y> <w>x<h>               its text area, screen pixels
-//   status <pid> <part 0>|<part 1>|...
+//   status <pid> <first part>                its status bar
 //   dialog <pid> <x>,<y> <w>x<h> <caption>|<message text>
 // A wait that times out exits 1.
 #include <windows.h>
-#include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <regex>
@@ -20,47 +20,26 @@
 
 namespace {
 
-constexpr SIZE_T kTextRoom = 512;
 constexpr int kMessageText = 0xFFFF;  // the static text of a message box
 
-DWORD Owner(HWND window) {
+std::string Owner(HWND window) {
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    return process;
+    return std::to_string(process);
 }
 
 // "<pid> <x>,<y> <w>x<h>": the window's owner and a rectangle on the screen.
 std::string Place(HWND window, const RECT& r) {
-    return std::to_string(Owner(window)) + " " + std::to_string(r.left) + "," + std::to_string(r.top) + " " +
+    return Owner(window) + " " + std::to_string(r.left) + "," + std::to_string(r.top) + " " +
            std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
 }
 
+// WM_GETTEXT, which the system carries across processes; a status bar
+// answers with its first part.
 std::string Text(HWND window) {
     char text[1024] = "";
-    if (window != nullptr) GetWindowTextA(window, text, sizeof text);
+    if (window != nullptr) SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
     return text;
-}
-
-// SB_GETTEXT writes through a pointer, which the system does not carry across
-// processes: the text goes to a buffer inside the bar's own process.
-std::string StatusParts(HWND bar) {
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, Owner(bar));
-    void* buffer = nullptr;
-    if (process != nullptr) buffer = VirtualAllocEx(process, nullptr, kTextRoom, MEM_COMMIT, PAGE_READWRITE);
-    const int count = buffer != nullptr ? static_cast<int>(SendMessageA(bar, SB_GETPARTS, 0, 0)) : 0;
-    std::string parts;
-    for (int i = 0; i < count; ++i) {
-        char text[kTextRoom] = "";
-        WriteProcessMemory(process, buffer, text, 1, nullptr);
-        if (LOWORD(SendMessageA(bar, SB_GETTEXTLENGTHA, i, 0)) < kTextRoom) {
-            SendMessageA(bar, SB_GETTEXTA, i, reinterpret_cast<LPARAM>(buffer));
-            ReadProcessMemory(process, buffer, text, kTextRoom - 1, nullptr);
-        }
-        parts += (i > 0 ? "|" : "") + std::string(text);
-    }
-    if (buffer != nullptr) VirtualFreeEx(process, buffer, 0, MEM_RELEASE);
-    if (process != nullptr) CloseHandle(process);
-    return parts;
 }
 
 BOOL CALLBACK Describe(HWND window, LPARAM lParam) {
@@ -69,20 +48,19 @@ BOOL CALLBACK Describe(HWND window, LPARAM lParam) {
     GetClassNameA(window, name, sizeof name);
     RECT r{};
     GetWindowRect(window, &r);
-    if (!IsWindowVisible(window)) return TRUE;
-    if (std::string(name) == "#32770") {
+    if (IsWindowVisible(window) && std::string(name) == "#32770") {
         const std::string message = Text(GetDlgItem(window, kMessageText));
         lines.push_back("dialog " + Place(window, r) + " " + Text(window) + "|" + message);
     }
-    if (std::string(name) != "Velmo 2") return TRUE;
+    if (!IsWindowVisible(window) || std::string(name) != "Velmo 2") return TRUE;
     lines.push_back("main " + Place(window, r) + " " + Text(window));
     if (HWND edit = FindWindowExA(window, nullptr, "velmoedit", nullptr)) {
         GetClientRect(edit, &r);
         MapWindowPoints(edit, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
         lines.push_back("edit " + Place(edit, r));
     }
-    if (HWND bar = FindWindowExA(window, nullptr, STATUSCLASSNAMEA, nullptr)) {
-        lines.push_back("status " + std::to_string(Owner(bar)) + " " + StatusParts(bar));
+    if (HWND bar = FindWindowExA(window, nullptr, "msctls_statusbar32", nullptr)) {
+        lines.push_back("status " + Owner(bar) + " " + Text(bar));
     }
     return TRUE;
 }
@@ -105,13 +83,12 @@ std::vector<std::string> Snapshot(const char* desktopName) {
 int Await(const char* desktop, DWORD timeoutMs, const char* patternText, bool present) {
     const std::regex pattern(patternText);
     for (const DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(50)) {
-        bool found = false;
-        for (const std::string& line : Snapshot(desktop)) {
-            if (found || !std::regex_search(line, pattern)) continue;
-            found = true;
-            if (present) std::printf("%s\n", line.c_str());
-        }
-        if (found == present) return 0;
+        const std::vector<std::string> lines = Snapshot(desktop);
+        auto match =
+            std::find_if(lines.begin(), lines.end(), [&](const auto& l) { return std::regex_search(l, pattern); });
+        if ((match != lines.end()) != present) continue;
+        if (present) std::printf("%s\n", match->c_str());
+        return 0;
     }
     return 1;
 }

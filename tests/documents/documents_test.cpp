@@ -1,3 +1,5 @@
+// The document's path from the command line and the recent files list.
+#include "documents/command_line.h"
 #include "documents/recent_list.h"
 
 #include <gtest/gtest.h>
@@ -60,7 +62,7 @@ TEST_P(RecentListTest, RandomAddsAndClearsFollowTheModel) {
     const std::string names[] = {"C:\\a.txt",        "c:\\b.txt",         "C:\\Docs\\Notes.txt", "D:\\R&D\\plan.txt",
                                  "E:\\x",            "E:\\x.",            "\\\\server\\share\\f", "C:\\a.txt.bak",
                                  "C:\\Long Name.TXT", "C:\\readme",       "F:\\z\\y\\x\\w.log",   "C:\\A2.txt",
-                                 "C:\\b.tx",          std::string(kMaxPath - 1, 'p')};
+                                 "C:\\b.tx",          std::string(kMaxPath - 1, 'p'), std::string(kMaxPath - 1, '&')};
     std::mt19937 random(23);
     MemoryProfile file;
     Settings s = DefaultSettings();
@@ -96,6 +98,13 @@ TEST_P(RecentListTest, RandomAddsAndClearsFollowTheModel) {
         for (std::size_t i = 0; i < model.size(); ++i) {
             EXPECT_EQ(RecentEntry(s, static_cast<int>(i)), model[i].path) << "step " << step << " entry " << i;
             EXPECT_EQ(s.recent.order[i], model[i].slot) << "step " << step << " entry " << i;
+            // The menu item: a digit prefix, and "&" doubled so that it is shown.
+            std::string shown = "&" + std::to_string(i) + ": ";
+            for (char c : model[i].path) shown += c == '&' ? "&&" : std::string(1, c);
+            char item[kRecentItemTextSize];
+            std::memset(item, 'x', sizeof item);
+            FormatRecentItem(item, static_cast<int>(i), model[i].path.c_str());
+            EXPECT_EQ(item, shown) << "step " << step << " entry " << i;
         }
     }
     for (int count : rules) EXPECT_GT(count, 0);
@@ -105,19 +114,34 @@ TEST_P(RecentListTest, RandomAddsAndClearsFollowTheModel) {
 INSTANTIATE_TEST_SUITE_P(Comparisons, RecentListTest, ::testing::Values(std::strcmp, strcasecmp),
                          [](const auto& info) { return info.index == 0 ? "CaseSensitive" : "IgnoringCase"; });
 
-TEST(RecentItemTextTest, DigitPrefixAndDoubledAmpersands) {
-    const std::tuple<int, std::string, std::string> items[] = {
-        {0, "C:\\a.txt", "&0: C:\\a.txt"},
-        {9, "D:\\R&D\\&&.txt", "&9: D:\\R&&D\\&&&&.txt"},
-        {2, "", "&2: "},  // an entry whose key was missing
-        {3, std::string(kMaxPath - 1, '&'), "&3: " + std::string(2 * (kMaxPath - 1), '&')},
+TEST(CommandLineTest, FindsTheDocumentPathAfterTheProgramName) {
+    const struct {
+        std::string line;
+        CommandLinePath result;
+        std::string path;
+    } cases[] = {
+        {"Velmo.exe", CommandLinePath::kNone, ""},
+        {"\"C:\\Program Files\\Velmo.exe\"", CommandLinePath::kNone, ""},
+        {"\"C:\\Velmo.exe\"   ", CommandLinePath::kNone, ""},
+        {"Velmo.exe \"\"", CommandLinePath::kNone, ""},
+        {"\"unclosed", CommandLinePath::kNone, ""},
+        {"", CommandLinePath::kNone, ""},
+        // Unquoted, the path keeps its spaces; quoted, it stops at its closing mark.
+        {"Velmo.exe  C:\\my notes.txt", CommandLinePath::kFound, "C:\\my notes.txt"},
+        {"\"C:\\V 2\\Velmo.exe\" \"C:\\a b.txt\" more", CommandLinePath::kFound, "C:\\a b.txt"},
+        {"\"C:\\Velmo.exe\"x.txt", CommandLinePath::kFound, "x.txt"},
+        {"Velmo.exe \"C:\\open ended", CommandLinePath::kFound, "C:\\open ended"},
+        {"Velmo.exe " + std::string(259, 'a'), CommandLinePath::kFound, std::string(259, 'a')},
+        {"Velmo.exe \"" + std::string(260, 'a') + "\"", CommandLinePath::kTooLong, ""},
     };
-    for (const auto& [index, path, text] : items) {
-        char item[kRecentItemTextSize];
-        std::memset(item, 'x', sizeof item);
-        FormatRecentItem(item, index, path.c_str());
-        EXPECT_EQ(item, text) << path;
+    for (const auto& c : cases) {
+        char path[kMaxPath];
+        EXPECT_EQ(ParseCommandLine(c.line.c_str(), path), c.result) << c.line;
+        EXPECT_EQ(path, c.path) << c.line;
     }
+    char path[kMaxPath] = "old";
+    EXPECT_EQ(ParseCommandLine(nullptr, path), CommandLinePath::kNone);
+    EXPECT_STREQ(path, "");
 }
 
 }  // namespace
