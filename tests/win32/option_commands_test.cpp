@@ -87,10 +87,6 @@ protected:
         sent.clear();
         DeleteFileA(iniPath.c_str());
     }
-    // The whole settings file after writing `key` alone; "<missing>" when nothing was written.
-    std::string Written(const std::string& key, const std::string& value) {
-        return key.empty() ? "<missing>" : "[Velmo 2]\r\n" + key + "=" + value + "\r\n";
-    }
 };
 
 class OptionRowTest : public OptionsTest, public ::testing::WithParamInterface<OptionRow> {};
@@ -121,7 +117,8 @@ TEST_P(OptionRowTest, ChangesItsSettingCheckAndControlAndWritesItsKey) {
         EXPECT_EQ(Checked(row.command), !IsColour(row.command) && expected != 0);
         SentList message = {{row.message, static_cast<WPARAM>(expected), 0}};
         EXPECT_EQ(sent, row.message == 0 ? SentList{} : message);
-        EXPECT_EQ(FileBytes(iniPath), Written(key.writtenAtExit ? "" : key.name, std::to_string(expected)));
+        std::string written = "[Velmo 2]\r\n" + std::string(key.name) + "=" + std::to_string(expected) + "\r\n";
+        EXPECT_EQ(FileBytes(iniPath), key.writtenAtExit ? "<missing>" : written);  // that key alone
         EXPECT_EQ(WindowState(main), expected != 0 ? row.state : 0);
         EXPECT_EQ(IsWindowVisible(main) != 0, row.state != 0);
         EXPECT_EQ(s.maximized, s.fullScr);
