@@ -37,6 +37,7 @@ TEST(TextUtilsTest, BoundedHelpersAgreeWithStringModels) {
         std::size_t size = rng() % 28;
         ExpectBoundedWrite("copy", size, a, true, [&](char* d, std::size_t n) { return BoundedCopy(d, n, a.c_str()); });
         ExpectBoundedWrite("append", size, b + a, true, [&](char* d, std::size_t n) {
+            if (n == 0) return BoundedAppend(d, n, a.c_str());  // no room at all
             return BoundedCopy(d, n, b.c_str()) && BoundedAppend(d, n, a.c_str());
         });
         ExpectBoundedWrite("join", size, a + b + c, false, [&](char* d, std::size_t n) {

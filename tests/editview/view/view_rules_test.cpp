@@ -92,6 +92,7 @@ TEST(ViewGeometryTest, RequestsAreClampedAndSizesNeverReachZero) {
     EXPECT_EQ(fields(ComputeTextArea(50, 65, Margins{4, 4}, 7)), (std::vector<std::int64_t>{69, 46, 0, -1, 1}));
     EXPECT_EQ(ComputeTextArea(0, 0, Margins{}, 7).textRight, 0u);
     EXPECT_EQ(ColumnRangeFor(50, 7).total, 8u);
+    EXPECT_EQ(ColumnRangeFor(49, 7).total, 7u);  // whole columns only
     EXPECT_EQ(ColumnRangeFor(50, 7).last, 7u);
     EXPECT_EQ(ColumnRangeFor(0, 7).last, 0u);
 }
