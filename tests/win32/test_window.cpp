@@ -229,10 +229,13 @@ void EditViewTest::PlayStep(const std::string& step) {
     SearchRequest find{SEARCH_FIND, 1, 0, value.c_str(), ""};
     const std::map<std::string, std::function<void()>> actions = {
         {"timer", [&] { Send(WM_TIMER, kAutoScrollTimer); }},
-        {"tick", [&] {  // the control's own timer message, waited for half a second at most
-             MSG msg{};
-             for (int i = 0; i < 50 && !PeekMessageA(&msg, edit, WM_TIMER, WM_TIMER, PM_REMOVE); ++i) Sleep(10);
-             DispatchMessageA(&msg);
+        {"tick", [&] {  // the control's own auto-scroll timer message, waited for half a second at most;
+             MSG msg{};  // the scroll bars' timer may come first and is handled as a message loop would
+             for (int i = 0; i < 50 && !(msg.message == WM_TIMER && msg.wParam == kAutoScrollTimer); ++i) {
+                 msg = MSG{};
+                 if (PeekMessageA(&msg, edit, WM_TIMER, WM_TIMER, PM_REMOVE)) DispatchMessageA(&msg);
+                 else Sleep(10);
+             }
          }},
         {"steal", [&] { SetCapture(parent); }},
         {"lines", [&] { Send(EM_LINESCROLL, 0, a); }},
