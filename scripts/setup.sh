@@ -28,6 +28,8 @@ have cupsd || need+=(cups)
 [ -x /usr/lib/cups/backend/cups-pdf ] || need+=(printer-driver-cups-pdf)
 dpkg -s libcups2:i386 >/dev/null 2>&1 || need+=(libcups2:i386)
 have pdftotext || need+=(poppler-utils)
+# The printing journey picks a TrueType fixed-pitch face in the font dialog.
+[ -f /usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf ] || need+=(fonts-dejavu-core)
 [ ${#need[@]} -eq 0 ] && exit 0
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
