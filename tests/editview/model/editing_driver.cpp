@@ -322,15 +322,11 @@ private:
     }
 
     void CompareWithModel() {
-        std::string text;
-        {
-            BufferLock lock(store_);
-            text.assign(reinterpret_cast<const char*>(lock.Bytes()), store_.Length());
-        }
+        std::string text = StoreText(store_);
         if (!mismatch_.Same(text, model_.text, "text")) return;
         const TextBuffer& buffer = store_.Buffer();
         mismatch_.Same(buffer.free, SystemHeap().Size(buffer.handle) - store_.Length(), "free text");
-        CompareLayout(text);
+        test::CheckLayout(mismatch_, store_, text);
         const Selection& sel = store_.Sel();
         mismatch_.Same(std::vector{sel.start, sel.end, sel.caret, sel.anchor, store_.CaretLine(),
                                    store_.CaretColumn(), store_.PackedSelection()},
@@ -341,17 +337,6 @@ private:
         CompareHistory(store_.Undo(), model_.undo, "undo");
         CompareHistory(store_.Redo(), model_.redo, "redo");
         CompareQueries();
-    }
-
-    // Wrap off: the line table against a rebuild. Wrap on: the rows against
-    // the literal rules for the measurements they were broken with.
-    void CompareLayout(const std::string& text) {
-        if (!store_.WordWrap()) return CheckLineTable(mismatch_, store_.Lines(), text);
-        const RowTable& rows = store_.Rows();
-        WrapRules rules = store_.Rules();
-        mismatch_.Same(test::TableEntries(rows), test::ReferenceRows(text, *rules.widths, rules.wrapWidth), "rows");
-        mismatch_.Same(rows.last + 1, rows.count, "row count");
-        mismatch_.Same(rows.blockSize - rows.free, 8 * (rows.count + 1), "used row bytes");
     }
 
     void CompareHistory(UndoStore& history, const std::vector<ModelStep>& model, const char* name) {
@@ -376,8 +361,8 @@ private:
             std::uint32_t size = inside ? entries[line + 1] - entries[line] : 0;
             mismatch_.Same(store_.LineIndex(line), inside ? entries[line] : kNoLine, "line index");
             mismatch_.Same(store_.LineSize(line), size, "line size");
-            bool breakShown = model_.showControlChars || line + 1 >= lines;
             if (store_.WordWrap()) continue;
+            bool breakShown = model_.showControlChars || line + 1 >= lines;
             mismatch_.Same(store_.RowTextLength(line), breakShown ? size : size - 2, "line text length");
         }
         for (std::uint32_t offset : {0u, model_.Length(), choices_->Below(model_.Length() + 1)}) {

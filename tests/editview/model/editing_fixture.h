@@ -29,11 +29,7 @@ protected:
         ASSERT_TRUE(store.SetText(block, Size(text)));
         SystemHeap().Free(old);
     }
-    std::string Text() {
-        std::string s(reinterpret_cast<char*>(store.Buffer().Lock(SystemHeap())), store.Length());
-        store.Buffer().Unlock(SystemHeap());
-        return s;
-    }
+    std::string Text() { return StoreText(store); }
     // Text, whole line table (against a rebuild) and its bookkeeping.
     void ExpectDocument(const std::string& text) {
         ASSERT_EQ(Text(), text);

@@ -32,6 +32,12 @@ inline std::uint32_t ReferenceLine(const std::string& text, std::uint32_t offset
     return static_cast<std::uint32_t>(std::upper_bound(starts.begin(), starts.end(), offset) - starts.begin() - 1);
 }
 
+// The store's bytes as the editor holds them.
+inline std::string StoreText(TextStore& store) {
+    BufferLock lock(store);
+    return std::string(reinterpret_cast<const char*>(lock.Bytes()), store.Length());
+}
+
 // A line table against those starts, with its counts and free bytes.
 inline void CheckLineTable(Mismatch& check, const LineTable& lines, const std::string& text) {
     check.Same(std::vector<std::uint32_t>(lines.entries, lines.entries + lines.last + 2), ReferenceEntries(text),

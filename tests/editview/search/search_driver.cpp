@@ -41,11 +41,6 @@ std::uint32_t SearchDriver::Run(std::uint32_t operation, const std::string& find
     return engine_.Run(request, host_);
 }
 
-std::string SearchDriver::Text() {
-    BufferLock lock(store_);
-    return std::string(reinterpret_cast<const char*>(lock.Bytes()), store_.Length());
-}
-
 // Now and then allocations from a random one on fail.
 bool SearchDriver::Arm(std::uint32_t percent) {
     if (!choices_->Chance(percent)) return false;
@@ -173,7 +168,7 @@ void SearchDriver::UndoReplaceAll(const std::string& before) {
     }
     mismatch_.Same(editor_.RedoSteps(), 1u, "redo steps after the undo");
     mismatch_.Same(log, "edited change caret*", "undo notifications");
-    mismatch_.Same(Text(), before, "undone replace-all");
+    mismatch_.Same(StoreText(store_), before, "undone replace-all");
     if (choices_->Chance(50)) {
         text_ = before;
     } else {
@@ -198,17 +193,11 @@ std::string SearchDriver::Step(Choices& choices) {
         ReplaceEverything();
     }
     if (mismatch_.Found()) return "in '" + text_ + "': " + mismatch_.Text();
-    std::string text = Text();
+    std::string text = StoreText(store_);
     mismatch_.Same(text, text_, "text");
     mismatch_.Same(store_.Sel().start, selStart_, "selection start");
     mismatch_.Same(store_.Sel().end, selEnd_, "selection end");
-    if (store_.WordWrap()) {
-        WrapRules rules = store_.Rules();
-        mismatch_.Same(test::TableEntries(store_.Rows()), test::ReferenceRows(text, *rules.widths, rules.wrapWidth),
-                       "rows");
-    } else {
-        CheckLineTable(mismatch_, store_.Lines(), text);
-    }
+    test::CheckLayout(mismatch_, store_, text);
     return mismatch_.Text();
 }
 

@@ -66,7 +66,6 @@ private:
     void UndoReplaceAll(const std::string& before);
     bool Arm(std::uint32_t percent);
     std::uint32_t ModelFind(const std::string& find, bool down, bool ignoreCase) const;
-    std::string Text();
     std::uint32_t Run(std::uint32_t operation, const std::string& find, const std::string& with, bool down,
                       bool ignoreCase);
 

@@ -1,12 +1,13 @@
 #pragma once
-// Shared by the word-wrap tests: width tables, random texts, and row tables
-// worked out the slow, literal way.
+// Shared by the word-wrap tests: width tables, random texts, row tables
+// worked out the slow, literal way, and a store's layout checked against them.
 #include <cstdint>
 #include <ostream>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "../model/recording_events.h"
 #include "editview/model/row_table.h"
 #include "editview/view/char_width_table.h"
 
@@ -105,6 +106,18 @@ inline std::vector<RowEntry> ReferenceRows(const std::string& t, const CharWidth
 
 inline std::vector<RowEntry> TableEntries(const RowTable& table) {
     return std::vector<RowEntry>(table.entries, table.entries + table.count + 1);
+}
+
+// The layout in force against `text`. Wrap off: the line table against a
+// rebuild. Wrap on: the rows against the literal rules for the measurements
+// they were broken with, and their bookkeeping.
+inline void CheckLayout(testing::Mismatch& check, const TextStore& store, const std::string& text) {
+    if (!store.WordWrap()) return testing::CheckLineTable(check, store.Lines(), text);
+    const RowTable& rows = store.Rows();
+    WrapRules rules = store.Rules();
+    check.Same(TableEntries(rows), ReferenceRows(text, *rules.widths, rules.wrapWidth), "rows");
+    check.Same(rows.last + 1, rows.count, "row count");
+    check.Same(rows.blockSize - rows.free, 8 * (rows.count + 1), "used row bytes");
 }
 
 }  // namespace velmo::test
