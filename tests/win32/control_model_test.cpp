@@ -7,6 +7,7 @@
 #include <string>
 
 #include "../editview/model/editing_model.h"
+#include "../editview/model/recording_events.h"
 #include "editview/editview.h"
 #include "test_window.h"
 
@@ -211,19 +212,17 @@ void ControlModelTest::AdoptNewDocument(bool terminated) {
 
 // The line queries agree with the model's lines, which only CR LF ends.
 void ControlModelTest::ExpectLines(const std::string& what) {
-    std::vector<std::uint32_t> starts{0};
-    for (std::size_t at = model_.text.find("\r\n"); at != std::string::npos; at = model_.text.find("\r\n", at + 2)) {
-        starts.push_back(static_cast<std::uint32_t>(at + 2));
-    }
-    ASSERT_EQ(Send(EM_GETLINECOUNT), static_cast<LRESULT>(starts.size())) << what;
-    std::uint32_t line = Below(static_cast<std::uint32_t>(starts.size()) + 1);
-    bool inside = line < starts.size();
-    std::uint32_t next = line + 1 < starts.size() ? starts[line + 1] : model_.Length();
-    ASSERT_EQ(Send(EM_LINEINDEX, line), inside ? static_cast<LRESULT>(starts[line]) : -1) << what;
-    ASSERT_EQ(Send(EVM_GETLINESIZE, line), inside ? static_cast<LRESULT>(next - starts[line]) : 0) << what;
+    std::vector<std::uint32_t> entries = testing::ReferenceEntries(model_.text);  // the starts, then the length
+    auto lines = static_cast<std::uint32_t>(entries.size() - 1);
+    ASSERT_EQ(Send(EM_GETLINECOUNT), static_cast<LRESULT>(lines)) << what;
+    std::uint32_t line = Below(lines + 1);
+    bool inside = line < lines;
+    ASSERT_EQ(Send(EM_LINEINDEX, line), inside ? static_cast<LRESULT>(entries[line]) : -1) << what;
+    ASSERT_EQ(Send(EVM_GETLINESIZE, line), inside ? static_cast<LRESULT>(entries[line + 1] - entries[line]) : 0)
+        << what;
     std::uint32_t offset = Below(model_.Length() + 3);
-    auto lineOf = std::upper_bound(starts.begin(), starts.end(), offset) - starts.begin() - 1;
-    ASSERT_EQ(Send(EVM_LINEFROMCHAR, 0, offset), lineOf) << what << ", offset " << offset;
+    ASSERT_EQ(Send(EVM_LINEFROMCHAR, 0, offset), static_cast<LRESULT>(testing::ReferenceLine(model_.text, offset)))
+        << what << ", offset " << offset;
 }
 
 TEST_F(ControlModelTest, MessagesAgreeWithThePlainModel) {
