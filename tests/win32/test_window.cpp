@@ -232,7 +232,6 @@ void EditViewTest::PlayStep(const std::string& step) {
         {"tick", [&] {  // the control's own auto-scroll timer message, waited for half a second at most;
              MSG msg{};  // the scroll bars' timer may come first and is handled as a message loop would
              for (int i = 0; i < 50 && !(msg.message == WM_TIMER && msg.wParam == kAutoScrollTimer); ++i) {
-                 msg = MSG{};
                  if (PeekMessageA(&msg, edit, WM_TIMER, WM_TIMER, PM_REMOVE)) DispatchMessageA(&msg);
                  else Sleep(10);
              }
