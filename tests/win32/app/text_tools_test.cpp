@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "common/memory_blocks.h"
 #include "editview/editview_messages.h"
 #include "main_frame_fixture.h"
 #include "resource_ids.h"
@@ -30,7 +29,6 @@ struct CommandCase {
 // text cut at NUL or a stale range would show in the bytes.
 const CommandCase kCommands[] = {
     {"lower", IDM_LOWER_CASE, "XAB\0C\xC9Y"s, 1, 6, "Xab\0c\xE9Y"s, 1, 6},
-    {"upper", IDM_UPPER_CASE, "xab\0c\xE9y"s, 1, 6, "xAB\0C\xC9y"s, 1, 6},
     {"invert", IDM_INVERT_CASE, "-aB1\xE9\xC9\0-"s, 1, 7, "-Ab1\xC9\xE9\0-"s, 1, 7},
     {"reverse", IDM_REVERSE, "-ab\r\nc\0-"s, 1, 7, "-\0c\r\nba-"s, 1, 7},
     {"paragraphs", IDM_TAG_PARAGRAPH, "-a\r\n\r\nb-", 1, 7, "-<p>a</p>\r\n<p>b</p>-", 1, 19},
@@ -47,9 +45,9 @@ std::string NowAsTheToolWrites() {
     return std::string(time) + " " + date;
 }
 
-// Each command first with its own text's memory refused, then for real;
-// then the time and date.
-TEST_F(TextToolsTest, EachCommandRewritesTheSelectionAndUndoesOrSaysMemoryRanOut) {
+// Each command but upper case (see the failure table's last row), then the
+// time and date; memory running out is that row's part too.
+TEST_F(TextToolsTest, EachCommandRewritesTheSelectionInOneUndoStep) {
     ASSERT_EQ(GetACP(), 1252u) << "the accented letters below are code page 1252";
     Start();
     auto expectOneUndoRestores = [this](const std::string& original) {
@@ -62,18 +60,6 @@ TEST_F(TextToolsTest, EachCommandRewritesTheSelectionAndUndoesOrSaysMemoryRanOut
         SCOPED_TRACE(c.name);
         SetText(c.text);
         Edit(EM_SETSEL, c.start, c.end);
-        Asked().clear();
-        SystemHeap().FailAfter(1);
-        Command(c.command);
-        SystemHeap().FailAfter(0);
-        EXPECT_EQ(Text(), c.text);
-        EXPECT_EQ(Edit(EM_CANUNDO), 0);
-        EXPECT_EQ(Edit(EM_GETMODIFY), 0);
-        ASSERT_EQ(Asked().size(), 1u);
-        EXPECT_EQ(Asked()[0].text, "Not enough memory.");
-        EXPECT_EQ(Asked()[0].caption, "Error");
-        EXPECT_EQ(Asked()[0].type, static_cast<UINT>(MB_OK | MB_ICONERROR));
-
         App().selectionStart = 0;  // a stale copy: the tool must ask the control
         App().selectionEnd = static_cast<std::uint32_t>(c.text.size());
         Command(c.command);
@@ -82,7 +68,7 @@ TEST_F(TextToolsTest, EachCommandRewritesTheSelectionAndUndoesOrSaysMemoryRanOut
         EXPECT_EQ(App().selectionEnd, c.selectedEnd);  // the main window heard of it
         expectOneUndoRestores(c.text);
     }
-    EXPECT_EQ(Asked().size(), 1u);
+    EXPECT_TRUE(Asked().empty());
 
     SetText("[sel]");
     Edit(EM_SETSEL, 1, 4);
