@@ -18,8 +18,6 @@ inline std::string ExeFolder() {
 // The distribution folder (Languages\, Help\).
 inline std::string DistFolder() { return ExeFolder() + VELMO_TEST_DIST_FROM_EXE "\\"; }
 
-inline const char* const kLanguageNames[] = {"English", "Slovak", "Czech"};
-
 // The text `id` has in the language library in force.
 inline std::string LanguageText(UINT id) {
     char text[512];

@@ -33,8 +33,9 @@ protected:
 
 // Find again searches for the selected word without a dialog; the main
 // window's own copy of the selection may lag behind the control. With
-// nothing to find, the dialog opens in its direction.
-TEST_F(FindDialogTest, FindAgainTakesTheSelectedWordAndTheDialogWalksTheMatches) {
+// nothing to find, the dialog opens in its direction. The dialog takes a
+// selection as its find text.
+TEST_F(FindDialogTest, FindAgainAndTheDialogTakeTheSelectionAndWalkTheMatches) {
     SetText("one two two one");
     Command(IDM_FIND_NEXT);
     ASSERT_NE(App().findDialog, nullptr);
@@ -74,6 +75,16 @@ TEST_F(FindDialogTest, FindAgainTakesTheSelectedWordAndTheDialogWalksTheMatches)
     EXPECT_EQ(IniValue("FindDirection"), "0");
     Click(IDCANCEL);
     EXPECT_EQ(App().findDialog, nullptr);
+
+    // At most 256 bytes of a selection become the find text, line breaks and all.
+    SetText("ab\r\ncd ef" + std::string(300, 'q'));
+    std::strcpy(App().settings.findString, "abc");
+    Edit(EM_SETSEL, 0, 257);
+    Command(IDM_FIND);
+    EXPECT_EQ(FindField(), "abc");
+    Edit(EM_SETSEL, 0, 256);
+    Command(IDM_FIND);
+    EXPECT_EQ(FindField(), ("ab\r\ncd ef" + std::string(300, 'q')).substr(0, 256));
 }
 
 TEST_F(FindDialogTest, ReplaceFindsFirstAndReplaceAllCountsGrouped) {
@@ -96,18 +107,6 @@ TEST_F(FindDialogTest, ReplaceFindsFirstAndReplaceAllCountsGrouped) {
     EXPECT_EQ(Asked().back().text, "Replaced 1 234 times.");
     EXPECT_EQ(Asked().back().caption, "Velmo 2");
     EXPECT_EQ(Edit(EM_GETMODIFY), 1);
-}
-
-// At most 256 bytes of a selection become the find text, line breaks and all.
-TEST_F(FindDialogTest, AtMost256SelectedBytesBecomeTheFindText) {
-    SetText("ab\r\ncd ef" + std::string(300, 'q'));
-    std::strcpy(App().settings.findString, "abc");
-    Edit(EM_SETSEL, 0, 257);
-    Command(IDM_FIND);
-    EXPECT_EQ(FindField(), "abc");
-    Edit(EM_SETSEL, 0, 256);
-    Command(IDM_FIND);
-    EXPECT_EQ(FindField(), ("ab\r\ncd ef" + std::string(300, 'q')).substr(0, 256));
 }
 
 }  // namespace
