@@ -182,10 +182,20 @@ TEST_F(MainFrameTest, EditCommandsReachTheControlAndTheMenuGreysWhatCannotBeDone
 }
 
 // The questions the main window asks: whether to save changes before they
-// go, and whether an edit may go on when its history is full.
-TEST_F(MainFrameTest, QuestionsFollowTheAnswerAndSavingNamesTheDocument) {
+// go, and whether an edit may go on when its history is full. Without a
+// shared placement the window's own is saved at exit; option keys are
+// written by their commands only.
+TEST_F(MainFrameTest, QuestionsFollowTheAnswerAndExitSavesTheWindowsOwnPlacement) {
+    App().settings.status = 0;
+    App().settings.wrap = 1;
+    // Another kind of object holding the name: the placement cannot be shared.
+    HANDLE squatter = CreateMutexA(nullptr, FALSE, "Velmo 2");
+    ASSERT_NE(squatter, nullptr);
     Start();
     HWND main = App().mainWindow;
+    EXPECT_EQ(App().statusBar, nullptr);
+    EXPECT_TRUE(Checked(IDM_WORD_WRAP));
+    EXPECT_EQ(OpenFileMappingA(FILE_MAP_READ, FALSE, "Velmo 2"), nullptr);
     LPARAM from = reinterpret_cast<LPARAM>(App().editView);
     Answers() = {IDNO, IDYES};
     EXPECT_EQ(SendMessageA(main, WM_COMMAND, MAKEWPARAM(101, EVN_UNDOFULL), from), IDNO);
@@ -242,9 +252,16 @@ TEST_F(MainFrameTest, QuestionsFollowTheAnswerAndSavingNamesTheDocument) {
     // Save and close on a named document saves it and closes at once.
     ASSERT_TRUE(LoadDocument(saved.c_str()));
     Type("!");
+    SetWindowPos(main, nullptr, 300, 200, 500, 400, SWP_NOZORDER);
+    Pump();
     Command(IDM_SAVE_CLOSE);
     EXPECT_FALSE(IsWindow(main));
+    CloseHandle(squatter);
     EXPECT_EQ(FileBytes(saved), "!kept\r\n");
+    EXPECT_EQ(IniValue("x") + " " + IniValue("y") + " " + IniValue("Width") + " " + IniValue("Height"),
+              "300 200 500 400");
+    EXPECT_EQ(IniValue("FullScr"), "0");
+    EXPECT_EQ(IniValue("Wrap"), "<missing>");
 }
 
 // Taking the focus on losing activation would pull it back from the find
@@ -290,33 +307,6 @@ TEST_F(MainFrameTest, FocusTrayAndIconFollowTheWindow) {
     EXPECT_EQ(App().trayIcon.hIcon, icon);
     DestroyWindow(main);
     EXPECT_FALSE(GetIconInfo(icon, &info));
-}
-
-// Exit has no command of its own: a command without one leaves the program,
-// saving the window's own placement when it cannot be shared. Option keys are
-// written by their commands only.
-TEST_F(MainFrameTest, WithoutASharedPlacementTheWindowsOwnIsSavedAtExit) {
-    App().settings.status = 0;
-    App().settings.wrap = 1;
-    // Another kind of object holding the name: the placement cannot be shared.
-    HANDLE squatter = CreateMutexA(nullptr, FALSE, "Velmo 2");
-    ASSERT_NE(squatter, nullptr);
-    Start();
-    EXPECT_EQ(App().statusBar, nullptr);
-    EXPECT_TRUE(Checked(IDM_WORD_WRAP));
-    EXPECT_EQ(OpenFileMappingA(FILE_MAP_READ, FALSE, "Velmo 2"), nullptr);
-    SetWindowPos(App().mainWindow, nullptr, 300, 200, 500, 400, SWP_NOZORDER);
-    Pump();
-    HWND main = App().mainWindow;
-    Command(IDM_EXIT);
-    EXPECT_FALSE(IsWindow(main));
-    CloseHandle(squatter);
-    EXPECT_EQ(IniValue("x"), "300");
-    EXPECT_EQ(IniValue("y"), "200");
-    EXPECT_EQ(IniValue("Width"), "500");
-    EXPECT_EQ(IniValue("Height"), "400");
-    EXPECT_EQ(IniValue("FullScr"), "0");
-    EXPECT_EQ(IniValue("Wrap"), "<missing>");
 }
 
 }  // namespace
