@@ -77,9 +77,6 @@ TEST(TextUtilsTest, ParsingLengthsAndNames) {
         EXPECT_EQ(v, 42u) << bad;
     }
     EXPECT_FALSE(ParseUnsigned(nullptr, &v));
-    char grouped[16];
-    EXPECT_TRUE(FormatGrouped(grouped, sizeof grouped, 4294967295u));
-    EXPECT_STREQ(grouped, "4 294 967 295");
     const char text[4] = {'a', 'b', 'c', 'd'};  // no terminator
     EXPECT_EQ(BoundedLength(text, 4), 4u);
     EXPECT_EQ(BoundedLength("ab", 10), 2u);
