@@ -2,13 +2,14 @@
 # A file named on the command line is edited with the keyboard and the mouse
 # and saved with the keyboard; its NUL byte, lone CR and bytes above 127 come
 # back unchanged. Then find and replace through the system's dialogs in
-# another file: find, find again with F3, replace one match, replace all,
-# undo the replace-all in one step (its NUL byte survives), save.
+# another file: find, find again with F3, replace one match, replace all
+# ignoring case, undo the replace-all in one step (its NUL byte survives), save.
 source "$(dirname "$0")/journey.sh"
 
 document="$folder/journey.txt"
 printf 'alpha beta\0gamma\r\ncaf\xe9 na\xefve \xa9 2024\r\nlone\rcarriage\r\nend' >"$document"
-printf 'The cat and the hat.\r\nthe\0cat\r\nCat, cat, cat!\r\n' >"$folder/pets.txt"
+cats=$(printf 'cat %.0s' $(seq 1000))
+printf 'The cat and the hat.\r\nthe\0cat\r\nCat, cat, cat!\r\n%s' "$cats" >"$folder/pets.txt"
 
 step "open the file from the command line, move with Home, End and Ctrl+arrows"
 open_file "$document"
@@ -51,13 +52,13 @@ status_after "Line 2, column 8, selected 3" Return
 close_dialog Escape
 status_after "Line 3, column 9, selected 3" F3  # match case passes over "Cat"
 
-step "replace this match with \"dog\", then all the others"
+step "replace this match with \"dog\", then all the others, whatever their case (the count is grouped)"
 dialog_after "Replace" ctrl+h
 press alt+p
 type_text "dog"
 status_after "Line 3, column 14, selected 3" alt+r  # the next match is selected
-press alt+a
-await_dialog "Velmo 2" "Replaced 3 times."
+press alt+c alt+a  # Match Case off
+await_dialog "Velmo 2" "Replaced 1 004 times."
 screenshot replaced-all
 press Return
 await_gone '^dialog [0-9]+ [^ ]+ [^ ]+ Velmo 2\|'
@@ -66,7 +67,8 @@ close_dialog Escape
 step "undo the replace-all, save; quit: the search texts are kept for the next start"
 press ctrl+z ctrl+s
 await_title "Velmo 2 - pets.txt"
-expect_file "$folder/pets.txt" 'The cat and the hat.\r\nthe\0cat\r\nCat, dog, cat!\r\n'
+expect_file "$folder/pets.txt" "The cat and the hat.\r\nthe\0cat\r\nCat, dog, cat!\r\n$cats"
 quit
+await_ini FindCase 0
 await_ini FindString cat
 await_ini ReplaceString dog
