@@ -114,9 +114,7 @@ INSTANTIATE_TEST_SUITE_P(Scroll, InputTest, ::testing::ValuesIn(kScrollCases), C
 
 // A found match is shown page-aligned or centred, by lines or wrapped rows.
 const InputCase kFindCases[] = {
-    {"FoundPageAligned", kPage, "find=57 =508,510@510 told=57:7,57:7 view=50,0,57"},
     {"FoundPageAlignedEvenWhenShown", kPage, "lines=52 find=57 =508,510@510 told=57:7,57:7 view=50,0,57"},
-    {"FoundCentred", kPage, "centre find=57 =508,510@510 told=57:7,57:7 view=52,0,57"},
     {"FoundInWrappedRowsPageAligned", kPage, "wrap area=5,10 find=58 =517,519@519 told=58:7,58:7 view=110,0,117"},
     {"FoundInWrappedRowsCentred", kPage, "wrap area=5,10 centre find=58 =517,519@519 told=58:7,58:7 view=112,0,117"},
 };
