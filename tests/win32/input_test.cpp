@@ -94,8 +94,6 @@ const InputCase kCases[] = {
      "vLineDown*200 view=90,0,0 vTop view=0,0,0 lines=85 vPageDown view=90,0,0 vPageUp view=80,0,0 vLineUp "
      "view=79,0,0 vBottom view=90,0,0 vTop lines=2 lines=-5 view=0,0,0 lines=2147483647 view=90,0,0 wheel "
      "view=89,0,0 halfwheel view=89,0,0 =0"},
-    {"TheCaretIsBroughtIntoView", kPage,
-     "sel=500,500 show =500 told=56:6 view=50,0,56 sel=0,0 show =0 told=0:0 view=0,0,0"},
     {"ColumnsScrollByLineAndPage", kWideX,
      "hLineRight hPageRight view=0,41,0 hLeft view=0,0,0 sel=450,450 show =450 view=0,440,0"},
     // The horizontal range follows the widest line as it goes, shrinks and comes back.
