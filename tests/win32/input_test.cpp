@@ -12,7 +12,7 @@ namespace {
 struct InputCase {
     const char* name;
     std::string text;
-    const char* script;
+    std::string script;
 };
 
 class InputTest : public EditViewTest, public ::testing::WithParamInterface<InputCase> {};
@@ -28,8 +28,15 @@ std::string CaseName(const ::testing::TestParamInfo<InputCase>& info) { return i
 
 const std::string kTwo = "ab\r\ncd", kWords = "foo(bar) x\r\n a_b@c.d\r\n ab", kGoal = "abcdef\r\nab\r\n\r\nabcdefgh";
 const std::string kLong = std::string(200, 'w') + "\r\nend", kPage = Lines(100), kEights = Lines(100, "abcdefgh");
+const std::string kHello = "hello world\r\nsecond line", kHits = "abcdef\r\n\r\nxy\tz";
+const std::string kDelims = "x = a_b@c; y\r\nnext", kWide = std::string(300, 'r') + "\r\nshort";
+const std::string kTwoWide = std::string(300, 'r') + "\r\n" + std::string(300, 's');
+const std::string kNumbered = "first\r\nsecond\r\nlast";
+const std::string kWideX = std::string(500, 'x') + "\r\nab";
+const std::string kWidest = std::string(500, 'x') + "\r\n" + std::string(200, 'y') + "\r\n" + Lines(98);
+const std::string kFull = Lines(60, std::string(39, 'w')) + "\r\n", kLastShown = "wrap sel=9999,9999 show ";
 
-const InputCase kKeyCases[] = {
+const InputCase kCases[] = {
     {"CaretKeysAtTheEndsAndOverTheBreak", kTwo,
      "Left =0 told=0:0 Right*3 =4 told=0:1,0:2,1:0 sel=4,4 Left =2 told=0:2 sel=6,6 Right =6 told= "
      "S-Left C-Right =6 told=1:1,1:2 C-S-Home S-End =2,6@2 told=0:0,0:2"},
@@ -54,15 +61,7 @@ const InputCase kKeyCases[] = {
      "wrap End =40 view=0,0,0 Right =41 view=0,0,1 Home =40 view=0,0,1 Left =39 view=0,0,0 Right*2 Up =1 "
      "sel=0,0 Right S-Down*2 =1,81@81 view=0,0,2"},
     {"CtrlRunsToTheLogicalLineEnds", kLong, "wrap C-Right Right =202 told=0:200,1:0 sel=200,200 C-Left =0 told=0:0"},
-};
-INSTANTIATE_TEST_SUITE_P(Keys, InputTest, ::testing::ValuesIn(kKeyCases), CaseName);
-
-const std::string kHello = "hello world\r\nsecond line", kHits = "abcdef\r\n\r\nxy\tz";
-const std::string kDelims = "x = a_b@c; y\r\nnext", kWide = std::string(300, 'r') + "\r\nshort";
-const std::string kTwoWide = std::string(300, 'r') + "\r\n" + std::string(300, 's');
-const std::string kNumbered = "first\r\nsecond\r\nlast";
-
-const InputCase kMouseCases[] = {
+    // The left mouse button.
     {"AClickPlacesTheCaretAndADragSelects", kHello,
      "press@3,0 =3 told=0:3 view=0,0,0 move@8,0 move@2,1 =3,15@15 told=0:8,1:2 move@1,0 release@1,0 move@9,0 "
      "=1,3@1 told=0:1 click@30,0 Down =24"},
@@ -90,49 +89,30 @@ const InputCase kMouseCases[] = {
     {"AGutterClickSelectsTheWholeLine", kNumbered,
      "numbers click@g,1 =7,15@15 view=0,0,2 press@g,9 =15,19@19 S-Left =15,18@18"},
     {"WithWrapAGutterClickSelectsEveryRowOfTheLine", "top\r\n" + kLong, "wrap numbers press@g,2 =5,207@207"},
-};
-INSTANTIATE_TEST_SUITE_P(Mouse, InputTest, ::testing::ValuesIn(kMouseCases), CaseName);
-
-const std::string kWideX = std::string(500, 'x') + "\r\nab";
-const std::string kWidest = std::string(500, 'x') + "\r\n" + std::string(200, 'y') + "\r\n" + Lines(98);
-
-const InputCase kScrollCases[] = {
+    // Scroll messages and the scroll bars.
     {"ScrollsStopAtTheEndsAndLeaveTheCaret", kPage,
      "vLineDown*200 view=90,0,0 vTop view=0,0,0 lines=85 vPageDown view=90,0,0 vPageUp view=80,0,0 vLineUp "
      "view=79,0,0 vBottom view=90,0,0 vTop lines=2 lines=-5 view=0,0,0 lines=2147483647 view=90,0,0 wheel "
      "view=89,0,0 halfwheel view=89,0,0 =0"},
-    {"TheCaretIsBroughtIntoView", kPage,
-     "sel=500,500 show =500 told=56:6 view=50,0,56 sel=0,0 show =0 told=0:0 view=0,0,0"},
     {"ColumnsScrollByLineAndPage", kWideX,
      "hLineRight hPageRight view=0,41,0 hLeft view=0,0,0 sel=450,450 show =450 view=0,440,0"},
     // The horizontal range follows the widest line as it goes, shrinks and comes back.
     {"TheBarsFollowTheLastFullPageAndTheWidestLine", kWidest,
      "vBottom vbar=90,99,10 hmax=499 sel=0,502 clear hmax=199 sel=50,150 clear hmax=99 sel=104,104 type=c "
      "hmax=99 undo undo hmax=199 undo hmax=499"},
-};
-INSTANTIATE_TEST_SUITE_P(Scroll, InputTest, ::testing::ValuesIn(kScrollCases), CaseName);
-
-// A found match is shown page-aligned or centred, by lines or wrapped rows.
-const InputCase kFindCases[] = {
-    {"FoundPageAligned", kPage, "find=57 =508,510@510 told=57:7,57:7 view=50,0,57"},
+    // A found match is shown page-aligned or centred, by lines or wrapped rows.
     {"FoundPageAlignedEvenWhenShown", kPage, "lines=52 find=57 =508,510@510 told=57:7,57:7 view=50,0,57"},
-    {"FoundCentred", kPage, "centre find=57 =508,510@510 told=57:7,57:7 view=52,0,57"},
     {"FoundInWrappedRowsPageAligned", kPage, "wrap area=5,10 find=58 =517,519@519 told=58:7,58:7 view=110,0,117"},
     {"FoundInWrappedRowsCentred", kPage, "wrap area=5,10 centre find=58 =517,519@519 told=58:7,58:7 view=112,0,117"},
+    // Changes that break the rows again keep the caret, on the last row, in
+    // view and tell the parent where it is.
+    {"MarginsKeepTheCaretInView", kFull, kLastShown + "margins=200,0 =2460 told=60:0,60:0 view=410,0,420"},
+    {"LineNumbersKeepTheCaretInView", kFull, kLastShown + "numbers =2460 told=60:0,60:0 view=110,0,120"},
+    {"ControlCharactersKeepTheCaretInView", kFull, kLastShown + "controls =2460 told=60:0,60:0 view=110,0,120"},
+    {"FontKeepsTheCaretInView", kFull, kLastShown + "font =2460 told=60:0,60:0 view=177,0,180"},
+    {"NarrowerWindowKeepsTheCaretInView", kFull, kLastShown + "size=200,200 =2460 told=60:0,60:0 view=103,0,120"},
 };
-INSTANTIATE_TEST_SUITE_P(Find, InputTest, ::testing::ValuesIn(kFindCases), CaseName);
-
-// Changes that break the rows again keep the caret, on the last row, in view
-// and tell the parent where it is.
-const std::string kFull = Lines(60, std::string(39, 'w')) + "\r\n";
-const InputCase kLayoutCases[] = {
-    {"Margins", kFull, "wrap sel=9999,9999 show margins=200,0 =2460 told=60:0,60:0 view=410,0,420"},
-    {"LineNumbers", kFull, "wrap sel=9999,9999 show numbers =2460 told=60:0,60:0 view=110,0,120"},
-    {"ControlCharacters", kFull, "wrap sel=9999,9999 show controls =2460 told=60:0,60:0 view=110,0,120"},
-    {"Font", kFull, "wrap sel=9999,9999 show font =2460 told=60:0,60:0 view=177,0,180"},
-    {"NarrowerWindow", kFull, "wrap sel=9999,9999 show size=200,200 =2460 told=60:0,60:0 view=103,0,120"},
-};
-INSTANTIATE_TEST_SUITE_P(LayoutChangeKeepsTheCaretInView, InputTest, ::testing::ValuesIn(kLayoutCases), CaseName);
+INSTANTIATE_TEST_SUITE_P(Input, InputTest, ::testing::ValuesIn(kCases), CaseName);
 
 }  // namespace
 }  // namespace velmo::test

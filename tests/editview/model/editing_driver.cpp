@@ -356,22 +356,36 @@ private:
         std::vector<std::uint32_t> entries = ReferenceEntries(model_.text);
         auto lines = static_cast<std::uint32_t>(entries.size() - 1);
         mismatch_.Same(store_.LineCount(), lines, "line count");
-        for (std::uint32_t line : {0u, lines - 1, lines, choices_->Below(lines + 1)}) {
+        for (std::uint32_t line : {0u, lines - 1, lines, lines + 1, choices_->Below(lines + 1)}) {
             bool inside = line < lines;
-            std::uint32_t size = inside ? entries[line + 1] - entries[line] : 0;
             mismatch_.Same(store_.LineIndex(line), inside ? entries[line] : kNoLine, "line index");
-            mismatch_.Same(store_.LineSize(line), size, "line size");
-            if (store_.WordWrap()) continue;
-            bool breakShown = model_.showControlChars || line + 1 >= lines;
-            mismatch_.Same(store_.RowTextLength(line), breakShown ? size : size - 2, "line text length");
+            mismatch_.Same(store_.LineSize(line), inside ? entries[line + 1] - entries[line] : 0, "line size");
         }
-        for (std::uint32_t offset : {0u, model_.Length(), choices_->Below(model_.Length() + 1)}) {
+        const std::uint32_t length = model_.Length(), rows = store_.RowCount(), caret = store_.Sel().caret;
+        std::vector<std::uint32_t> checkedRows{0, rows - 1, rows};
+        for (std::uint32_t offset : {0u, length, length + 2, caret, choices_->Below(length + 1)}) {
             mismatch_.Same(store_.LineFromOffset(offset), ReferenceLine(model_.text, offset), "line from offset");
             mismatch_.Same(store_.LineTextEnd(offset), model_.LineTextEnd(offset), "line text end");
+            std::uint32_t row = store_.RowFromOffset(offset);
+            mismatch_.Holds(store_.RowStart(row) <= std::min(offset, length), "an offset's row starts after it");
+            mismatch_.Holds(row + 1 == rows || store_.RowStart(row + 1) > offset, "an offset's row ends before it");
+            checkedRows.push_back(row);
         }
-        std::uint32_t row = store_.CaretRow(), caret = store_.Sel().caret;
-        mismatch_.Holds(store_.RowStart(row) <= caret, "the caret's row starts after the caret");
-        mismatch_.Holds(row == store_.LastRow() || store_.RowStart(row + 1) > caret, "the caret's row ends before it");
+        // A row's text is its bytes less a hidden line break at its end; with
+        // wrap on, the span of its line is the model's line.
+        for (std::uint32_t row : checkedRows) {
+            std::uint32_t end = row + 1 < rows ? store_.RowStart(row + 1) : length;
+            std::uint32_t size = row < rows ? end - store_.RowStart(row) : 0;
+            bool hidden = !model_.showControlChars && row + 1 < rows && size >= 2 && model_.BreakAt(end - 2);
+            mismatch_.Same(store_.RowTextLength(row), hidden ? size - 2 : size, "row text length");
+            if (!store_.WordWrap() || row == rows) continue;
+            ByteSpan span = store_.Rows().LineSpanOfRow(row);
+            std::uint32_t line = ReferenceLine(model_.text, store_.RowStart(row));
+            mismatch_.Same(std::vector{span.start, span.end}, std::vector{entries[line], entries[line + 1]},
+                           "line span");
+        }
+        std::uint32_t row = store_.CaretRow();
+        mismatch_.Same(row, store_.RowFromOffset(caret), "caret row");
         mismatch_.Same(store_.RowColumn(), caret - store_.RowStart(row), "row column");
         if (!store_.WordWrap()) mismatch_.Same(row, store_.CaretLine(), "caret row with wrap off");
     }

@@ -53,6 +53,7 @@ public:
     std::uint32_t CaretLine() const;
     std::uint32_t CaretColumn() const;
     std::uint32_t LineTextEnd(std::uint32_t offset) const;
+    bool BreakAt(std::uint32_t offset) const;  // a CR LF pair starts there
     // Both ends in 16 bits each, or all ones when either does not fit.
     std::uint32_t PackedSelection() const {
         return selStart > 0xFFFF || selEnd > 0xFFFF ? 0xFFFFFFFFu : selEnd << 16 | selStart;
@@ -60,7 +61,6 @@ public:
 
 private:
     void Replace(std::uint32_t start, std::uint32_t end, const std::string& with, bool selectInserted);
-    bool BreakAt(std::uint32_t offset) const;
     bool InsideShownBreak(std::uint32_t offset) const;
     std::uint32_t LineStart(std::uint32_t offset) const;
     std::uint32_t WordStart(std::uint32_t offset) const;
