@@ -28,11 +28,6 @@ std::uint32_t RowTable::LineSize(std::uint32_t line) const {
     return Start(FirstRowOfLine(line + 1)) - Start(FirstRowOfLine(line));
 }
 
-ByteSpan RowTable::LineSpanOfRow(std::uint32_t row) const {
-    std::uint32_t line = LineOfRow(row);
-    return ByteSpan{Start(FirstRowOfLine(line)), Start(FirstRowOfLine(line + 1))};
-}
-
 std::uint32_t RowTable::RowTextLength(std::uint32_t row, bool showControlChars) const {
     if (row > last) return 0;
     std::uint32_t size = Start(row + 1) - Start(row);

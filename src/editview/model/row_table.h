@@ -46,8 +46,6 @@ struct RowTable {
     std::uint32_t LineStart(std::uint32_t line) const;
     // Bytes of logical line n including its break; 0 beyond the last line.
     std::uint32_t LineSize(std::uint32_t line) const;
-    // The logical line holding `row`, its break included.
-    ByteSpan LineSpanOfRow(std::uint32_t row) const;
     // Bytes of row r as shown: a row that ends its logical line loses its
     // CR LF unless it is the last row or control characters are shown.
     std::uint32_t RowTextLength(std::uint32_t row, bool showControlChars) const;

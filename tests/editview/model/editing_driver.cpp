@@ -371,18 +371,12 @@ private:
             mismatch_.Holds(row + 1 == rows || store_.RowStart(row + 1) > offset, "an offset's row ends before it");
             checkedRows.push_back(row);
         }
-        // A row's text is its bytes less a hidden line break at its end; with
-        // wrap on, the span of its line is the model's line.
+        // A row's text is its bytes less a hidden line break at its end.
         for (std::uint32_t row : checkedRows) {
             std::uint32_t end = row + 1 < rows ? store_.RowStart(row + 1) : length;
             std::uint32_t size = row < rows ? end - store_.RowStart(row) : 0;
             bool hidden = !model_.showControlChars && row + 1 < rows && size >= 2 && model_.BreakAt(end - 2);
             mismatch_.Same(store_.RowTextLength(row), hidden ? size - 2 : size, "row text length");
-            if (!store_.WordWrap() || row == rows) continue;
-            ByteSpan span = store_.Rows().LineSpanOfRow(row);
-            std::uint32_t line = ReferenceLine(model_.text, store_.RowStart(row));
-            mismatch_.Same(std::vector{span.start, span.end}, std::vector{entries[line], entries[line + 1]},
-                           "line span");
         }
         std::uint32_t row = store_.CaretRow();
         mismatch_.Same(row, store_.RowFromOffset(caret), "caret row");

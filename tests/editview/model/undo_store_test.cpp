@@ -31,11 +31,14 @@ protected:
     UndoStore store{SystemHeap()};
 };
 
-// The record array grows by ten thousand records, the pool by the missing
+// The record array grows by ten thousand records or refuses, the pool by the missing
 // bytes and one step; clearing keeps both and fills the pool from its start.
 TEST_F(UndoStoreTest, BlocksGrowByTheirStepsAndClearingKeepsThem) {
     for (int i = 0; i < 10000; ++i) Push(0, 0, "");
     EXPECT_EQ(store.RecordCapacity(), 10000u);
+    SystemHeap().FailAlways(true);
+    EXPECT_FALSE(store.Reserve(0));  // a full record array that cannot grow takes no record
+    SystemHeap().FailAlways(false);
     Push(0, 0, std::string(65000, 'a'));
     EXPECT_EQ(store.RecordCapacity(), 20000u);
     EXPECT_EQ(store.PoolSize(), 65536u);
