@@ -249,6 +249,14 @@ TEST_F(MainFrameTest, FindAgainAndTheFindDialogTakeTheSelectionAndWalkTheMatches
     Edit(EM_SETSEL, 0, 256);
     Command(IDM_FIND);
     EXPECT_EQ(FindField(), ("ab\r\ncd ef" + std::string(300, 'q')).substr(0, 256));
+    Click(IDCANCEL);
+
+    // Replace All sends no change notice: the main window marks the document itself.
+    Command(IDM_REPLACE);
+    Fill(edt1, "q");
+    Click(psh2);
+    EXPECT_EQ(Text(), "ab\r\ncd ef");
+    EXPECT_EQ(Edit(EM_GETMODIFY), 1);
 }
 
 // The questions the main window asks: whether to save changes before they
