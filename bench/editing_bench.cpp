@@ -32,7 +32,9 @@ void Report(const char* what, double editor, double baseline) {
 
 std::string Document(std::size_t lines) {
     std::string text;
-    for (std::size_t i = 0; i < lines; ++i) text += "The quick brown fox jumps over the lazy dog, line " + std::to_string(i) + "\r\n";
+    for (std::size_t i = 0; i < lines; ++i) {
+        text += "The quick brown fox jumps over the lazy dog, line " + std::to_string(i) + "\r\n";
+    }
     return text;
 }
 

@@ -70,16 +70,19 @@ void RunReplaceAll(Context& c) {
         editor.Send(EVM_SETTEXTHANDLE, reinterpret_cast<WPARAM>(TextBlock(perLine)), kSize);
         GlobalFree(old);
         editor.Paint();
-        for (int k = 0; k < 2; ++k) timings[perLine - 1][k] = ReplaceAndUndo(editor, withs[k], perLine * (kSize / kLine));
+        for (int k = 0; k < 2; ++k) {
+            timings[perLine - 1][k] = ReplaceAndUndo(editor, withs[k], perLine * (kSize / kLine));
+        }
     }
     const double memmove = c.Memmove(kSize);
     for (int k = 0; k < 2; ++k) {
         Timing one = timings[0][k];
-        Row replace{"S3", std::string("replace-all ") + names[k] + ", 1 M matches", "100 MB", one.replace, kNone, memmove,
-                    "ms", one.replace / memmove};
+        std::string what = std::string("replace-all ") + names[k] + ", 1 M matches";
+        Row replace{"S3", what, "100 MB", one.replace, kNone, memmove, "ms", one.replace / memmove};
         replace.AtMost(3, "<= 3 (x memmove)");
         c.report.Add(replace);
-        Row undo{"S3", std::string("its undo, ") + names[k], "100 MB", one.undo, kNone, memmove, "ms", one.undo / memmove};
+        Row undo{"S3", std::string("its undo, ") + names[k], "100 MB", one.undo, kNone, memmove, "ms",
+                 one.undo / memmove};
         undo.AtMost(2, "<= 2 (x memmove)");
         c.report.Add(undo);
         Row exponent{"S3", std::string("growth exponent in the matches, ") + names[k], "1 M -> 2 M",

@@ -57,10 +57,12 @@ Keys Find(const Results& results, Kind kind, std::uint32_t size, bool wrap, int 
 }
 
 void AddRows(Context& c, const Results& results, std::uint32_t size, bool wrap, int where) {
-    std::string what = std::string("keystroke + paint at the ") + kWhereNames[where] + (wrap ? ", wrap on" : ", wrap off");
+    std::string what =
+        std::string("keystroke + paint at the ") + kWhereNames[where] + (wrap ? ", wrap on" : ", wrap off");
     Keys velmo = Find(results, Kind::kVelmo, size, wrap, where), edit = Find(results, Kind::kEdit, size, wrap, where);
     double allowed = 2.0 + (size >= 100 * kMB ? c.Memmove(size) : 0);
-    Row median{"S2", what + ", median", SizeText(size), velmo.median, edit.median, allowed, "ms", velmo.median / allowed};
+    Row median{"S2", what + ", median", SizeText(size), velmo.median, edit.median, allowed, "ms",
+               velmo.median / allowed};
     if (size == kMB || size == 100 * kMB) {
         median.AtMost(1, size == kMB ? "<= 1 (2 ms)" : "<= 1 (memmove + 2 ms)");
     }

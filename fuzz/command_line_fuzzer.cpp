@@ -92,12 +92,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         parts.push_back(at < input.size() ? std::string(input.c_str() + at) : "");
     }
     const std::string &a = parts[0], &b = parts[1], &c = parts[2];
-    CheckJoin(dstSize, a + b + c, [&](char* d, std::size_t n) { return JoinPath(d, n, {a.c_str(), b.c_str(), c.c_str()}); },
-              "joined path");
+    CheckJoin(dstSize, a + b + c,
+              [&](char* d, std::size_t n) { return JoinPath(d, n, {a.c_str(), b.c_str(), c.c_str()}); }, "joined path");
     CheckJoin(dstSize, a + "Languages\\" + b,
               [&](char* d, std::size_t n) { return BuildLibraryPath(d, n, a.c_str(), b.c_str()); }, "library path");
-    CheckJoin(dstSize, a + "Languages\\*.dll", [&](char* d, std::size_t n) { return BuildLibraryPattern(d, n, a.c_str()); },
-              "library pattern");
+    CheckJoin(dstSize, a + "Languages\\*.dll",
+              [&](char* d, std::size_t n) { return BuildLibraryPattern(d, n, a.c_str()); }, "library pattern");
     std::uint32_t language = 9999 + data[1] % 5;
     bool slovakHelp = language == kSlovakLanguageId || language == kCzechLanguageId;
     CheckJoin(dstSize, a + "Help\\" + (slovakHelp ? "Slovak.chm" : "English.chm"),

@@ -71,7 +71,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     std::vector<FormatArg> args;
-    for (const Given& g : given) args.push_back(g.isText ? FormatArg::Text(g.text.c_str()) : FormatArg::Number(g.number));
+    for (const Given& g : given) {
+        args.push_back(g.isText ? FormatArg::Text(g.text.c_str()) : FormatArg::Number(g.number));
+    }
     std::string format = input.Text(input.size);
     // No conversion gives more than a 99-wide field or its whole text.
     std::size_t largeSize = format.size() * (100 + longest) + 1;

@@ -24,8 +24,9 @@ for target in "${targets[@]}"; do
     scratch=$(mktemp -d)
     echo "fuzz_$target: $seconds s"
     status=0
-    "$out/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$out/artefacts/$target-" \
-        "$scratch" "$here/fuzz/corpus/$target" >"$out/$target.log" 2>&1 || status=$?
+    "$out/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \
+        -artifact_prefix="$out/artefacts/$target-" "$scratch" "$here/fuzz/corpus/$target" \
+        >"$out/$target.log" 2>&1 || status=$?
     rm -rf "$scratch"
     grep -E '^stat::number_of_executed_units|^#[0-9]+.*DONE' "$out/$target.log" | tail -2 || true
     if [ $status -ne 0 ]; then

@@ -21,7 +21,8 @@ bool IsLineBreak(const std::uint8_t* text, std::uint32_t length, std::uint32_t a
 }
 
 bool IsParagraphBreak(const std::uint8_t* text, std::uint32_t length, std::uint32_t at) {
-    return length - at >= sizeof kParagraphBreak && std::memcmp(text + at, kParagraphBreak, sizeof kParagraphBreak) == 0;
+    return length - at >= sizeof kParagraphBreak &&
+           std::memcmp(text + at, kParagraphBreak, sizeof kParagraphBreak) == 0;
 }
 
 enum class CaseChange { Lower, Upper, Invert };

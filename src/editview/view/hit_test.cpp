@@ -17,7 +17,9 @@ std::uint32_t NearestBoundary(const std::uint8_t* chars, const RowLayout& layout
     std::int64_t x = layout.xStart;
     for (std::int32_t i = 0; i < layout.count; ++i) {
         std::int64_t end = widths.Advance(x, chars[i], layout.tabOrigin);
-        if (boxes ? end > target : end >= target) return static_cast<std::uint32_t>(x + (end - x) / 2 < target ? i + 1 : i);
+        if (boxes ? end > target : end >= target) {
+            return static_cast<std::uint32_t>(x + (end - x) / 2 < target ? i + 1 : i);
+        }
         x = end;
     }
     return static_cast<std::uint32_t>(layout.count);
