@@ -364,7 +364,7 @@ private:
         const std::uint32_t length = model_.Length(), rows = store_.RowCount(), caret = store_.Sel().caret;
         std::vector<std::uint32_t> checkedRows{0, rows - 1, rows};
         for (std::uint32_t offset : {0u, length, length + 2, caret, choices_->Below(length + 1)}) {
-            mismatch_.Same(store_.LineFromOffset(offset), ReferenceLine(model_.text, offset), "line from offset");
+            mismatch_.Same(store_.LineFromOffset(offset), LineOfOffset(entries, offset), "line from offset");
             mismatch_.Same(store_.LineTextEnd(offset), model_.LineTextEnd(offset), "line text end");
             std::uint32_t row = store_.RowFromOffset(offset);
             mismatch_.Holds(store_.RowStart(row) <= std::min(offset, length), "an offset's row starts after it");

@@ -25,11 +25,14 @@ inline std::vector<std::uint32_t> ReferenceEntries(const std::string& text) {
     return entries;
 }
 
-// The line holding `offset`, from those starts (past the end: the last).
+// The line holding `offset` among those entries (past the end: the last).
+inline std::uint32_t LineOfOffset(const std::vector<std::uint32_t>& entries, std::uint32_t offset) {
+    auto after = std::upper_bound(entries.begin(), entries.end() - 1, offset);
+    return static_cast<std::uint32_t>(after - entries.begin() - 1);
+}
+
 inline std::uint32_t ReferenceLine(const std::string& text, std::uint32_t offset) {
-    std::vector<std::uint32_t> starts = ReferenceEntries(text);
-    starts.pop_back();
-    return static_cast<std::uint32_t>(std::upper_bound(starts.begin(), starts.end(), offset) - starts.begin() - 1);
+    return LineOfOffset(ReferenceEntries(text), offset);
 }
 
 // The store's bytes as the editor holds them.
