@@ -201,11 +201,7 @@ void ControlModelTest::AdoptNewDocument(bool terminated) {
     UINT message = terminated ? UINT{EM_SETHANDLE} : UINT{EVM_SETTEXTHANDLE};
     Send(message, reinterpret_cast<WPARAM>(block), static_cast<LPARAM>(claim));
     GlobalFree(old);  // the caller releases the block it replaced
-    model_.text = held.substr(0, terminated ? held.find('\0') : claim);
-    model_.SetSelection(0, 0);
-    model_.undo.clear();
-    model_.redo.clear();
-    model_.modified = false;
+    model_.NewText(held.substr(0, terminated ? held.find('\0') : claim));
     sent_ += " (new document)";
     EXPECT_GE(GlobalSize(reinterpret_cast<HGLOBAL>(Send(EM_GETHANDLE))), model_.Length() + 65536u) << "room to grow";
 }
